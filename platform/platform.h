@@ -1,0 +1,69 @@
+// The program's one seam to the outside world: web browser, message boxes,
+// calendar, random source, settings store and the end of the process.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class QWidget;
+
+namespace Zentrova {
+
+inline const QString ProgramTitle = QStringLiteral("Zentrova");
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A pseudo-random source, uniform in [0, 1).
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+    virtual void seedFromClock() = 0;
+};
+
+// The per-user key/value store. Values are text.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, empty when the key is absent; nullopt when the store
+    // cannot be read.
+    virtual std::optional<QString> read(const QString &section, const QString &key) = 0;
+    // Writes and commits the value; false when it did not reach the store.
+    virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
+    virtual void flush() = 0;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Hands the address to the default browser and returns at once.
+    virtual void openWebAddress(const QUrl &address) = 0;
+    // Shows a modal message box over parent (or over the screen) and returns
+    // the button pressed.
+    virtual MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
+                                      MessageIcon icon, MessageButtons buttons) = 0;
+    virtual QDate today() const = 0;
+    virtual RandomSource &random() = 0;
+    virtual SettingsStore &settings() = 0;
+    // Ends the process. The real platform never returns from it; a recording
+    // platform does, so every caller must stop right after the call.
+    virtual void endProcess(int status) = 0;
+
+    // Set once shutdown has begun; the process cannot go back to running.
+    bool isEnding() const { return m_ending; }
+    void markEnding() { m_ending = true; }
+
+private:
+    bool m_ending = false;
+};
+
+} // namespace Zentrova

@@ -1,0 +1,7 @@
+#include "reading/modastrodice.h"
+
+namespace modAstroDice {
+
+void ReadingTables::FillReadingTables() {}
+
+} // namespace modAstroDice

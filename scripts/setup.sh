@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, then configures and
+# builds. Sourced by run.sh and test.sh; takes extra CMake arguments.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${ZENTROVA_BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(
+    build-essential cmake
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-dejavu-core
+    xvfb xauth xdotool x11-utils
+)
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" "$@"
+    cmake --build "$BUILD_DIR" -j "$(nproc)"
+}

@@ -1,0 +1,74 @@
+#include "recordingplatform.h"
+
+namespace Zentrova::Testing {
+
+double ScriptedRandom::next()
+{
+    if (m_values.isEmpty())
+        return 0.0;
+    const double value = m_values.at(std::min(m_next, m_values.size() - 1));
+    ++m_next;
+    return value;
+}
+
+void ScriptedRandom::setValues(QList<double> values)
+{
+    m_values = std::move(values);
+    m_next = 0;
+}
+
+std::optional<QString> MemorySettingsStore::read(const QString &section, const QString &key)
+{
+    ++reads;
+    if (failReads)
+        return std::nullopt;
+    return values.value(path(section, key));
+}
+
+bool MemorySettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    ++writes;
+    if (failWrites)
+        return false;
+    values.insert(path(section, key), value);
+    return true;
+}
+
+RecordingPlatform::RecordingPlatform()
+{
+    useSeed(20261208);
+}
+
+MessageAnswer RecordingPlatform::showMessage(QWidget *parent, const QString &text,
+                                             const QString &caption, MessageIcon icon,
+                                             MessageButtons buttons)
+{
+    const RecordedMessage message{parent, text, caption, icon, buttons};
+    messages.append(message);
+    if (onMessage)
+        onMessage(message);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+}
+
+void RecordingPlatform::useSeed(quint64 seed)
+{
+    // The "clock" of a test platform is fixed too: reseeding repeats a draw.
+    randomSource = std::make_unique<SeededRandom>(seed, [seed] { return seed + 1; });
+}
+
+void RecordingPlatform::useScript(QList<double> values)
+{
+    randomSource = std::make_unique<ScriptedRandom>(std::move(values));
+}
+
+QStringList RecordingPlatform::openedAddresses() const
+{
+    QStringList addresses;
+    for (const QUrl &url : opened)
+        addresses.append(QString::fromLatin1(url.toEncoded()));
+    return addresses;
+}
+
+} // namespace Zentrova::Testing

@@ -1,0 +1,51 @@
+// Shared look of the program's windows: fonts, colours, geometry in twips,
+// pictures and the clickable-control pointer.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace Zentrova::Look {
+
+// 15 twips make one pixel at 96 dots per inch; Qt scales device-independent
+// pixels for denser screens itself.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int px(int twips)
+{
+    return (twips + (twips >= 0 ? TwipsPerPixel / 2 : -TwipsPerPixel / 2)) / TwipsPerPixel;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Places a child at a rectangle given in twips relative to its parent.
+void place(QWidget *widget, int left, int top, int width, int height);
+
+// Verdana where installed, otherwise a close installed sans. Resolved once:
+// asking fontconfig for a missing family at every widget is slow.
+QString uiFontFamily();
+// A font of the family above; pointSize as given (8.25, 9.75, ...).
+QFont uiFont(qreal pointSize, bool bold = false, bool underline = false);
+// The window font: 8.25 pt regular.
+QFont windowFont();
+
+// Solid background and text colours through the palette.
+void setBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+// Marks a control as clickable: the pointing-hand cursor.
+void setClickable(QWidget *widget);
+
+// A picture from the resources, its twice-size version on dense screens.
+QPixmap picture(const QString &resourcePath);
+// The program's icon, in every size there is.
+QIcon programIcon();
+
+} // namespace Zentrova::Look
