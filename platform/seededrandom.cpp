@@ -8,8 +8,7 @@ namespace Zentrova {
 
 SeededRandom::SeededRandom(quint64 seed, Clock clock)
     : m_generator(seed), m_clock(clock ? std::move(clock) : Clock(&SeededRandom::systemClockSeed))
-{
-}
+{}
 
 double SeededRandom::next()
 {

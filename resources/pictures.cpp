@@ -7,11 +7,11 @@ namespace Zentrova::Pictures {
 namespace {
 
 constexpr std::array<const char *, SetSize> PlanetFiles = {
-    "01_sun",     "02_moon",   "03_mercury", "04_venus",   "05_mars",     "06_jupiter",
-    "07_saturn",  "08_uranus", "09_neptune", "10_pluto",   "11_mercury",  "12_venus"};
+    "01_sun",    "02_moon",   "03_mercury", "04_venus", "05_mars",    "06_jupiter",
+    "07_saturn", "08_uranus", "09_neptune", "10_pluto", "11_mercury", "12_venus"};
 
 constexpr std::array<const char *, SetSize> ZodiacFiles = {
-    "01_aries", "02_taurus",  "03_gemini",  "04_cancer",     "05_leo",       "06_virgo",
+    "01_aries", "02_taurus",  "03_gemini",      "04_cancer",    "05_leo",      "06_virgo",
     "07_libra", "08_scorpio", "09_sagittarius", "10_capricorn", "11_aquarius", "12_pisces"};
 
 bool inSet(int position)
@@ -28,9 +28,9 @@ QString dice(int position)
 
 QString planet(int position)
 {
-    return inSet(position)
-               ? QStringLiteral(":/pictures/planets/%1.png").arg(QLatin1String(PlanetFiles[position - 1]))
-               : QString();
+    return inSet(position) ? QStringLiteral(":/pictures/planets/%1.png")
+                                 .arg(QLatin1String(PlanetFiles[position - 1]))
+                           : QString();
 }
 
 QString planetKey(int position)
@@ -41,9 +41,9 @@ QString planetKey(int position)
 
 QString zodiac(int position)
 {
-    return inSet(position)
-               ? QStringLiteral(":/pictures/zodiac/%1.png").arg(QLatin1String(ZodiacFiles[position - 1]))
-               : QString();
+    return inSet(position) ? QStringLiteral(":/pictures/zodiac/%1.png")
+                                 .arg(QLatin1String(ZodiacFiles[position - 1]))
+                           : QString();
 }
 
 QString icon()

@@ -1,6 +1,6 @@
-#include "reading/cast.h"
-
 #include "recordingplatform.h"
+
+#include "reading/cast.h"
 
 #include <QTest>
 
@@ -54,7 +54,8 @@ void TestCast::settleDie()
     QCOMPARE(int(face.halves[1]), pips1);
     QCOMPARE(face.value(), value);
     // The pips shown always add up to the value, a hidden half counting 0.
-    const int shownPips = (face.shown[0] ? face.halves[0] : 0) + (face.shown[1] ? face.halves[1] : 0);
+    const int shownPips =
+        (face.shown[0] ? face.halves[0] : 0) + (face.shown[1] ? face.halves[1] : 0);
     QCOMPARE(shownPips, value);
 }
 
@@ -104,7 +105,10 @@ void TestCast::seededCasts_followThePairTable()
         // Five standard deviations of a binomial count.
         const double sigma = std::sqrt(expected * (1.0 - pairs[v - 1] / 36.0));
         QVERIFY2(std::abs(seen[v] - expected) < 5 * sigma,
-                 qPrintable(QStringLiteral("value %1: %2 seen, %3 expected").arg(v).arg(seen[v]).arg(expected)));
+                 qPrintable(QStringLiteral("value %1: %2 seen, %3 expected")
+                                .arg(v)
+                                .arg(seen[v])
+                                .arg(expected)));
     }
     QCOMPARE(seen[0], 0);
 }

@@ -1,0 +1,38 @@
+// How long the reading half of a cast takes: the draw and the table fill that
+// every cast runs. A cast answers a click, so it should stay far below a frame.
+#include "platform/seededrandom.h"
+#include "reading/cast.h"
+#include "reading/modastrodice.h"
+
+#include <QTest>
+
+class BenchReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void drawCast()
+    {
+        Zentrova::SeededRandom random(1);
+        int total = 0;
+        QBENCHMARK
+        {
+            for (const auto &die : Zentrova::drawCast(random))
+                total += die.value();
+        }
+        QVERIFY(total > 0);
+    }
+
+    void fillReadingTables()
+    {
+        modAstroDice::ReadingTables tables;
+        QBENCHMARK
+        {
+            tables.FillReadingTables();
+        }
+        QVERIFY(!tables.HousesSignificance[11].isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(BenchReading)
+#include "bench_reading.moc"
