@@ -1,20 +1,55 @@
 #include "web/modhelp.h"
 
 #include "platform/platform.h"
+#include "web/siteaddresses.h"
+
+#include <QUrl>
 
 namespace modHelp {
 
-void OpenWebPage(Zentrova::Platform &platform, const QString &address)
+using namespace Zentrova;
+
+void OpenWebPage(Platform &platform, const QString &address)
 {
-    platform.openWebAddress(QUrl(address));
+    // The address arrives complete, any query already percent-encoded: tolerant
+    // parsing keeps existing escapes as they are and only escapes what a URL
+    // cannot hold (spaces, line breaks). The browser's answer is never looked at.
+    platform.openWebAddress(QUrl(address, QUrl::TolerantMode));
 }
 
-void OpenSoftwaresPage(Zentrova::Platform &) {}
-void OpenDonatePage(Zentrova::Platform &) {}
-void OpenOnlineHelp(Zentrova::Platform &) {}
-void OpenFullBrandPage(Zentrova::Platform &) {}
-void OpenCoBrandPage(Zentrova::Platform &) {}
-void OpenHomePage(Zentrova::Platform &) {}
-void OpenDownloadPage(Zentrova::Platform &) {}
+void OpenSoftwaresPage(Platform &platform)
+{
+    OpenWebPage(platform, MainSiteAddress + QStringLiteral("/quorvanesoftwares"));
+}
+
+void OpenDonatePage(Platform &platform)
+{
+    OpenWebPage(platform, HelpSiteAddress + QStringLiteral("/donate.html"));
+}
+
+void OpenOnlineHelp(Platform &platform)
+{
+    OpenWebPage(platform, ProductSiteAddress + QStringLiteral("/zentrova-help.html"));
+}
+
+void OpenFullBrandPage(Platform &platform)
+{
+    OpenWebPage(platform, HelpSiteAddress + QStringLiteral("/fully-branded.html"));
+}
+
+void OpenCoBrandPage(Platform &platform)
+{
+    OpenWebPage(platform, HelpSiteAddress + QStringLiteral("/co-brand.html"));
+}
+
+void OpenHomePage(Platform &platform)
+{
+    OpenWebPage(platform, HomePageAddress);
+}
+
+void OpenDownloadPage(Platform &platform)
+{
+    OpenWebPage(platform, ProductSiteAddress + QStringLiteral("/download-zentrova.html"));
+}
 
 } // namespace modHelp
