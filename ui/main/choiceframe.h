@@ -1,0 +1,31 @@
+// A captioned frame of the dice view that casts a reading when clicked, or
+// when Space or Enter is pressed while it has the focus.
+#pragma once
+
+#include <QGroupBox>
+
+namespace Zentrova {
+
+class ChoiceFrame final : public QGroupBox
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ChoiceFrame)
+
+public:
+    explicit ChoiceFrame(const QString &caption, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace Zentrova

@@ -1,0 +1,36 @@
+#include "ui/main/diepicture.h"
+
+#include "ui/look.h"
+
+#include <QMouseEvent>
+
+namespace Zentrova {
+
+DiePicture::DiePicture(QWidget *parent) : QLabel(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAlignment(Qt::AlignCenter);
+    Look::setBackground(this, Qt::white);
+    Look::setTextColour(this, Qt::black);
+}
+
+// The press and release stay here, so a click on a die is never also a click
+// on the frame around it.
+void DiePicture::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void DiePicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace Zentrova
