@@ -1,0 +1,313 @@
+// The referral checks, their messages and the request sent to the browser.
+#include "recordingplatform.h"
+
+#include "ui/side/modtellafriend.h"
+#include "web/siteaddresses.h"
+
+#include <QTest>
+#include <QUrlQuery>
+
+using namespace Zentrova;
+using namespace modTellAFriend;
+using Zentrova::Testing::RecordingPlatform;
+
+namespace {
+
+const Referral Valid{QStringLiteral("Ann"), QStringLiteral("ann@home.example"), InitialMessage,
+                     QStringLiteral("Bob"), QStringLiteral("bob@work.example")};
+
+// The decoded value of each key in the order the request carries them.
+QList<QPair<QString, QString>> decodedItems(const QString &request)
+{
+    return QUrlQuery(QUrl(request)).queryItems(QUrl::FullyDecoded);
+}
+
+} // namespace
+
+class TestTellAFriend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trimSpaces_removesOuterSpacesOnly_data();
+    void trimSpaces_removesOuterSpacesOnly();
+
+    void checkAddresses_givesFirstFailingMessage_data();
+    void checkAddresses_givesFirstFailingMessage();
+
+    void checkReferral_reportsFirstMissingFieldInFormOrder_data();
+    void checkReferral_reportsFirstMissingFieldInFormOrder();
+
+    void buildRequest_keepsAddressPathAndKeyOrder();
+    void buildRequest_carriesUntouchedMessageWithItsLineBreak();
+    void buildRequest_deliversEachTypedValueAsOneValue_data();
+    void buildRequest_deliversEachTypedValueAsOneValue();
+
+    void submit_validEntries_opensTrimmedRequestOnce();
+    void submit_refusedEntries_showErrorAndSendNothing_data();
+    void submit_refusedEntries_showErrorAndSendNothing();
+    void submit_storesTrimmedFieldsEvenWhenRefused();
+    void submit_againOpensSameRequestAgain();
+};
+
+void TestTellAFriend::trimSpaces_removesOuterSpacesOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("spaces only") << QStringLiteral("    ") << QString();
+    QTest::newRow("outer spaces") << QStringLiteral("  a b  ") << QStringLiteral("a b");
+    QTest::newRow("tabs stay") << QStringLiteral("\ta\t") << QStringLiteral("\ta\t");
+    QTest::newRow("line breaks stay")
+        << QStringLiteral(" Your Message\r\n ") << QStringLiteral("Your Message\r\n");
+    QTest::newRow("non-breaking space stays")
+        << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
+}
+
+void TestTellAFriend::trimSpaces_removesOuterSpacesOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QCOMPARE(TrimSpaces(text), trimmed);
+}
+
+void TestTellAFriend::checkAddresses_givesFirstFailingMessage_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("both placeholders")
+        << EmailPlaceholder << FriendEmailPlaceholder << ProperAddressMessage;
+    QTest::newRow("same address") << "a@b.c"
+                                  << "a@b.c" << DistinctAddressesMessage;
+    QTest::newRow("both empty are the same") << ""
+                                             << "" << DistinctAddressesMessage;
+    QTest::newRow("same without @ is still the same") << "abc"
+                                                      << "abc" << DistinctAddressesMessage;
+    QTest::newRow("differ only in case") << "Ann@B.c"
+                                         << "ann@b.c" << QString();
+    QTest::newRow("no @ in mine") << "ann.b.c"
+                                  << "bob@b.c" << ProperAddressMessage;
+    QTest::newRow("no @ in friend's") << "ann@b.c"
+                                      << "bob.b.c" << ProperAddressMessage;
+    QTest::newRow("no dot in mine") << "ann@bc"
+                                    << "bob@b.c" << ProperAddressMessage;
+    QTest::newRow("no dot in friend's") << "ann@b.c"
+                                        << "bob@bc" << ProperAddressMessage;
+    QTest::newRow("only dot before @") << "a.nn@bc"
+                                       << "b.ob@bc" << QString();
+    QTest::newRow("nothing but @ and dot") << "@."
+                                           << ".@" << QString();
+    QTest::newRow("several @") << "a@@b.c"
+                               << "@b@.c" << QString();
+}
+
+void TestTellAFriend::checkAddresses_givesFirstFailingMessage()
+{
+    QFETCH(QString, email);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, message);
+    QCOMPARE(CheckAddresses(email, friendEmail), message);
+}
+
+void TestTellAFriend::checkReferral_reportsFirstMissingFieldInFormOrder_data()
+{
+    QTest::addColumn<Referral>("fields");
+    QTest::addColumn<QString>("message");
+
+    const auto with = [](QString Referral::*field, const QString &value) {
+        Referral fields = Valid;
+        fields.*field = value;
+        return fields;
+    };
+
+    QTest::newRow("all valid") << Valid << QString();
+    QTest::newRow("name placeholder")
+        << with(&Referral::name, NamePlaceholder) << NameMissingMessage;
+    QTest::newRow("name empty") << with(&Referral::name, QString()) << NameMissingMessage;
+    QTest::newRow("name spaces only") << with(&Referral::name, "   ") << NameMissingMessage;
+    QTest::newRow("name placeholder in spaces")
+        << with(&Referral::name, "  Your Name ") << NameMissingMessage;
+    QTest::newRow("name placeholder other case") << with(&Referral::name, "your name") << QString();
+    QTest::newRow("email placeholder")
+        << with(&Referral::email, EmailPlaceholder) << EmailMissingMessage;
+    QTest::newRow("email empty") << with(&Referral::email, QString()) << EmailMissingMessage;
+    QTest::newRow("message placeholder")
+        << with(&Referral::message, MessagePlaceholder) << MessageMissingMessage;
+    QTest::newRow("message empty") << with(&Referral::message, QString()) << MessageMissingMessage;
+    QTest::newRow("message with line break is not the placeholder")
+        << with(&Referral::message, InitialMessage) << QString();
+    QTest::newRow("friend's name placeholder")
+        << with(&Referral::friendName, FriendNamePlaceholder) << FriendNameMissingMessage;
+    QTest::newRow("friend's email placeholder")
+        << with(&Referral::friendEmail, FriendEmailPlaceholder) << FriendEmailMissingMessage;
+    QTest::newRow("friend's email empty")
+        << with(&Referral::friendEmail, QString()) << FriendEmailMissingMessage;
+
+    Referral allMissing{NamePlaceholder, EmailPlaceholder, MessagePlaceholder,
+                        FriendNamePlaceholder, FriendEmailPlaceholder};
+    QTest::newRow("all placeholders: name first") << allMissing << NameMissingMessage;
+    allMissing.name = QStringLiteral("Ann");
+    QTest::newRow("then e-mail") << allMissing << EmailMissingMessage;
+    allMissing.email = QStringLiteral("a@b.c");
+    QTest::newRow("then message") << allMissing << MessageMissingMessage;
+    allMissing.message = QStringLiteral("Hi");
+    QTest::newRow("then friend's name") << allMissing << FriendNameMissingMessage;
+    allMissing.friendName = QStringLiteral("Bob");
+    QTest::newRow("then friend's e-mail") << allMissing << FriendEmailMissingMessage;
+}
+
+void TestTellAFriend::checkReferral_reportsFirstMissingFieldInFormOrder()
+{
+    QFETCH(Referral, fields);
+    QFETCH(QString, message);
+    QCOMPARE(CheckReferral(fields), message);
+}
+
+void TestTellAFriend::buildRequest_keepsAddressPathAndKeyOrder()
+{
+    const QString request = BuildRequest(Valid);
+    QVERIFY(request.startsWith(MainSiteAddress + "/qvms-refer-a-friend.php?taf1=Ann&taf2="));
+
+    const QUrl url(request);
+    QCOMPARE(url.scheme() + "://" + url.host(), MainSiteAddress);
+    QCOMPARE(url.path(), QStringLiteral("/qvms-refer-a-friend.php"));
+    QVERIFY(!url.hasFragment());
+
+    const auto items = decodedItems(request);
+    QStringList keys;
+    for (const auto &item : items)
+        keys.append(item.first);
+    QCOMPARE(keys, QStringList({"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"}));
+    QCOMPARE(items.at(5).second, ProductSiteAddress + "/");
+}
+
+void TestTellAFriend::buildRequest_carriesUntouchedMessageWithItsLineBreak()
+{
+    const QString request = BuildRequest(Valid);
+    QVERIFY2(request.contains("&taf3=Your%20Message%0D%0A&taf4="), qPrintable(request));
+    QCOMPARE(decodedItems(request).at(2).second, QStringLiteral("Your Message\r\n"));
+}
+
+void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("ampersand and key") << QStringLiteral("A&taf6=x");
+    QTest::newRow("override first key") << QStringLiteral("x&taf1=evil");
+    QTest::newRow("escape stays three characters") << QStringLiteral("%41");
+    QTest::newRow("plus") << QStringLiteral("a+b");
+    QTest::newRow("fragment") << QStringLiteral("x#frag");
+    QTest::newRow("equals") << QStringLiteral("a=b");
+    QTest::newRow("reserved characters") << QStringLiteral("/?;:@,$");
+    QTest::newRow("inner spaces") << QStringLiteral("Ann Lee");
+    QTest::newRow("line breaks") << QStringLiteral("one\r\ntwo\nthree");
+    QTest::newRow("non-ASCII letters") << QStringLiteral("Zoë Ünal Ørsted Łukasz 山田");
+    QTest::newRow("apostrophe and quotes") << QStringLiteral("O'Neil \"Jr\" <b>");
+}
+
+void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue()
+{
+    QFETCH(QString, typed);
+    // The same text in every field the user can type into.
+    const Referral fields{typed, typed + "@a.b", typed, typed, "f" + typed + "@c.d"};
+
+    RecordingPlatform platform;
+    Module module(platform, nullptr);
+    QVERIFY(module.Submit(fields));
+    QCOMPARE(platform.opened.size(), 1);
+
+    const auto items = QUrlQuery(platform.opened.first()).queryItems(QUrl::FullyDecoded);
+    QCOMPARE(items.size(), 6);
+    const QStringList expected{typed, typed + "@a.b",       typed,
+                               typed, "f" + typed + "@c.d", ProductSiteAddress + "/"};
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(items.at(i).first, QStringLiteral("taf%1").arg(i + 1));
+        QCOMPARE(items.at(i).second, expected.at(i));
+    }
+    QCOMPARE(platform.opened.first().path(), QStringLiteral("/qvms-refer-a-friend.php"));
+    QVERIFY(!platform.opened.first().hasFragment());
+}
+
+void TestTellAFriend::submit_validEntries_opensTrimmedRequestOnce()
+{
+    RecordingPlatform platform;
+    Module module(platform, nullptr);
+    const Referral typed{"  Ann  ", " ann@home.example ", InitialMessage, "Bob ",
+                         "  bob@work.example"};
+    QVERIFY(module.Submit(typed));
+
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(module.fields(), Valid);
+    QCOMPARE(module.lastRequest(), BuildRequest(Valid));
+    QCOMPARE(platform.openedAddresses(), QStringList{module.lastRequest()});
+}
+
+void TestTellAFriend::submit_refusedEntries_showErrorAndSendNothing_data()
+{
+    QTest::addColumn<Referral>("typed");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("untouched form") << Referral{NamePlaceholder, EmailPlaceholder, InitialMessage,
+                                                FriendNamePlaceholder, FriendEmailPlaceholder}
+                                    << ProperAddressMessage;
+    QTest::newRow("same address after trimming")
+        << Referral{"Ann", "a@b.c ", InitialMessage, "Bob", " a@b.c"} << DistinctAddressesMessage;
+    QTest::newRow("name typed as its placeholder")
+        << Referral{"Your Name", "a@b.c", InitialMessage, "Bob", "b@b.c"} << NameMissingMessage;
+    QTest::newRow("message emptied back to placeholder")
+        << Referral{"Ann", "a@b.c", MessagePlaceholder, "Bob", "b@b.c"} << MessageMissingMessage;
+    QTest::newRow("friend's name left")
+        << Referral{"Ann", "a@b.c", InitialMessage, FriendNamePlaceholder, "b@b.c"}
+        << FriendNameMissingMessage;
+}
+
+void TestTellAFriend::submit_refusedEntries_showErrorAndSendNothing()
+{
+    QFETCH(Referral, typed);
+    QFETCH(QString, message);
+
+    RecordingPlatform platform;
+    QWidget owner;
+    Module module(platform, &owner);
+    QVERIFY(!module.Submit(typed));
+
+    QVERIFY(platform.opened.isEmpty());
+    QVERIFY(module.lastRequest().isEmpty());
+    QCOMPARE(platform.messages.size(), 1);
+    const auto &shown = platform.messages.first();
+    QCOMPARE(shown.text, message);
+    QCOMPARE(shown.caption, QStringLiteral("Zentrova"));
+    QCOMPARE(shown.icon, MessageIcon::Critical);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QCOMPARE(shown.parent.data(), &owner);
+}
+
+void TestTellAFriend::submit_storesTrimmedFieldsEvenWhenRefused()
+{
+    RecordingPlatform platform;
+    Module module(platform, nullptr);
+    QVERIFY(module.Submit(Valid));
+    const QString sent = module.lastRequest();
+
+    QVERIFY(!module.Submit({" Cy ", "same@x.y", "Hi ", " Di", "same@x.y"}));
+    QCOMPARE(module.fields(), (Referral{"Cy", "same@x.y", "Hi", "Di", "same@x.y"}));
+    // The last request is the one that went out.
+    QCOMPARE(module.lastRequest(), sent);
+    QCOMPARE(platform.opened.size(), 1);
+}
+
+void TestTellAFriend::submit_againOpensSameRequestAgain()
+{
+    RecordingPlatform platform;
+    Module module(platform, nullptr);
+    QVERIFY(module.Submit(Valid));
+    QVERIFY(module.Submit(Valid));
+    QCOMPARE(platform.opened.size(), 2);
+    QCOMPARE(platform.opened.at(0), platform.opened.at(1));
+}
+
+QTEST_MAIN(TestTellAFriend)
+#include "tst_tellafriend.moc"
