@@ -1,9 +1,34 @@
+#include "app/desktopplatform.h"
+#include "app/singleinstance.h"
 #include "app/startup.h"
+#include "platform/nativesettingsstore.h"
+#include "ui/look.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    // The settings are filed under the executable's name, without extension.
+    QApplication::setApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
+
+    // Taken first and held for the whole run. The runtime folder belongs to the
+    // user, so one user's copy never blocks another's.
+    Zentrova::SingleInstance instance(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QApplication::applicationName() + QStringLiteral(".lock"));
+    instance.tryAcquire();
+
+    QApplication::setWindowIcon(Zentrova::Look::programIcon());
+
+    Zentrova::NativeSettingsStore settings(QApplication::applicationName());
+    Zentrova::DesktopPlatform platform(instance, settings);
+    if (!Zentrova::StartProgram(platform, instance))
+        return 0;
+    return app.exec();
 }

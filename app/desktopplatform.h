@@ -1,0 +1,35 @@
+// The real platform: default browser, message boxes, calendar, random source,
+// the user's settings store and the end of the process.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/seededrandom.h"
+
+namespace Zentrova {
+
+class SingleInstance;
+
+// The text a message box shows: a lone carriage return starts a new line.
+QString messageBoxText(const QString &text);
+
+class DesktopPlatform final : public Platform
+{
+public:
+    // instance is released when the process ends.
+    DesktopPlatform(SingleInstance &instance, SettingsStore &settings);
+
+    void openWebAddress(const QUrl &address) override;
+    MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
+                              MessageIcon icon, MessageButtons buttons) override;
+    QDate today() const override;
+    RandomSource &random() override { return m_random; }
+    SettingsStore &settings() override { return m_settings; }
+    [[noreturn]] void endProcess(int status) override;
+
+private:
+    SingleInstance &m_instance;
+    SettingsStore &m_settings;
+    SeededRandom m_random;
+};
+
+} // namespace Zentrova

@@ -1,0 +1,52 @@
+#include "app/singleinstance.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace Zentrova {
+
+SingleInstance::SingleInstance(const QString &folder, const QString &name)
+    : m_fileName(folder.isEmpty() ? QString() : QDir(folder).filePath(name)), m_lock(m_fileName)
+{
+    // The lock lives as long as the program; only a dead holder makes it stale.
+    m_lock.setStaleLockTime(0);
+}
+
+bool SingleInstance::tryAcquire()
+{
+    m_anotherCopyRuns = false;
+    if (m_fileName.isEmpty() || m_lock.isLocked())
+        return true;
+
+    // Qt takes over a lock whose holder has died, checking the process id and
+    // its executable name.
+    if (m_lock.tryLock(0))
+        return true;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return true;
+    if (takeOverLeftLock() && m_lock.tryLock(0))
+        return true;
+
+    m_anotherCopyRuns = m_lock.error() == QLockFile::LockFailedError;
+    return !m_anotherCopyRuns;
+}
+
+bool SingleInstance::takeOverLeftLock()
+{
+    // Left behind: a lock naming a live process of our name (process ids are
+    // reused in sandboxes, so the dead holder's id may be ours or a sibling's),
+    // or an empty file from a copy killed while creating it. A copy that is
+    // starting this very moment has a young, possibly still empty file:
+    // removing that would let two racing copies both win.
+    const QFileInfo info(m_fileName);
+    if (!info.exists())
+        return true;
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    if (qAbs(age) < MinimumAgeToRemoveMs)
+        return false;
+    // Fails while a running holder keeps its file locked.
+    return m_lock.removeStaleLockFile();
+}
+
+} // namespace Zentrova

@@ -1,0 +1,37 @@
+// One running copy per user: a lock file held for the whole run.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace Zentrova {
+
+class SingleInstance final
+{
+    Q_DISABLE_COPY_MOVE(SingleInstance)
+
+public:
+    // The lock is the file name in folder; folder should be private to the user.
+    SingleInstance(const QString &folder, const QString &name);
+
+    // Takes the lock unless another copy holds it. Returns false only when
+    // another copy runs; a lock that cannot be made at all lets this copy start.
+    bool tryAcquire();
+    bool anotherCopyRuns() const { return m_anotherCopyRuns; }
+    bool isHeld() const { return m_lock.isLocked(); }
+    void release() { m_lock.unlock(); }
+
+    QString fileName() const { return m_fileName; }
+
+    // A lock file younger than this may belong to a copy still writing it.
+    static constexpr qint64 MinimumAgeToRemoveMs = 2000;
+
+private:
+    bool takeOverLeftLock();
+
+    QString m_fileName;
+    QLockFile m_lock;
+    bool m_anotherCopyRuns = false;
+};
+
+} // namespace Zentrova

@@ -1,0 +1,43 @@
+// The start-up reminder that offers the download page at most once in fifteen
+// days.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace Zentrova {
+
+class Platform;
+
+inline const QString ReminderSection = QStringLiteral("Settings");
+inline const QString ReminderKey = QStringLiteral("Duration");
+// Two lines split by a lone carriage return.
+inline const QString UpdateQuestion =
+    QStringLiteral("There maybe an update to this software available\r"
+                   "Do you want to check for an update?");
+
+// Days either side of the stored date within which the reminder stays quiet.
+inline constexpr qint64 ReminderQuietDays = 14;
+
+enum class ReminderStep {
+    Abandon,      // the store could not be read
+    RecordToday,  // nothing usable stored: remember today, ask nothing
+    StayQuiet,    // asked recently enough: ask nothing, write nothing
+    AskAndRecord, // ask, then remember today whatever the answer
+};
+
+// stored: the stored text, or nullopt when the store could not be read.
+ReminderStep reminderStep(const std::optional<QString> &stored, const QDate &today);
+
+// The stored text for a date.
+QString reminderText(const QDate &date);
+
+} // namespace Zentrova
+
+namespace modHelp {
+
+void UpdateReminder(Zentrova::Platform &platform);
+
+} // namespace modHelp
