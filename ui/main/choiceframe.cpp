@@ -36,22 +36,40 @@ void ChoiceFrame::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-void ChoiceFrame::keyPressEvent(QKeyEvent *event)
+// A plain group box turns Space into a click of its check box, which it
+// lacks here; every activation key casts, once per press.
+bool ChoiceFrame::event(QEvent *event)
 {
-    if (isActivationKey(event)) {
-        emit clicked();
-        return;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isActivationKey(key)) {
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+                emit clicked();
+            return true;
+        }
     }
-    QGroupBox::keyPressEvent(event);
+    return QGroupBox::event(event);
 }
 
-void ChoiceFrame::paintEvent(QPaintEvent *event)
+// Drawn by hand: an etched border with the caption set into its top line,
+// which the styles' own group boxes on a coloured background show too faintly.
+void ChoiceFrame::paintEvent(QPaintEvent *)
 {
-    QGroupBox::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        drawFocusCue(painter, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::WindowText));
-    }
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().brush(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+
+    if (hasFocus())
+        drawFocusCue(painter, caption, palette().color(QPalette::WindowText));
 }
 
 } // namespace Zentrova

@@ -14,14 +14,13 @@ class ChoiceFrame final : public QGroupBox
 public:
     explicit ChoiceFrame(const QString &caption, QWidget *parent = nullptr);
 
-signals:
-    void clicked();
+    // Clicks, and Space, Return or Enter, come out as QGroupBox::clicked().
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

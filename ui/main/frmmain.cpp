@@ -86,6 +86,14 @@ QFrame *panel(QWidget *parent, const QString &name)
     return frame;
 }
 
+// A stacked container sizes only the control in front; the others get the
+// same rectangle now, so that every one of them sits where it belongs.
+void addStacked(QStackedWidget *stack, QWidget *widget)
+{
+    stack->addWidget(widget);
+    widget->setGeometry(QRect(QPoint(0, 0), stack->size()));
+}
+
 // The look of the desktop for the controls drawn by the style (tabs, button),
 // whatever the dark panels around them set.
 void useDesktopColours(QWidget *widget)
@@ -160,8 +168,8 @@ void FrmMain::buildWindow()
     Look::place(m_views, 45, 480, 7550, 4300);
     fraMain = panel(m_views, QStringLiteral("fraMain"));
     fraResult = panel(m_views, QStringLiteral("fraResult"));
-    m_views->addWidget(fraMain);
-    m_views->addWidget(fraResult);
+    addStacked(m_views, fraMain);
+    addStacked(m_views, fraResult);
 }
 
 void FrmMain::buildDiceView()
@@ -203,7 +211,7 @@ void FrmMain::buildDiceView()
         frame->setAccessibleName(QLatin1String(spec.caption));
         frame->setAccessibleDescription(QLatin1String(spec.reading));
         Look::place(frame, spec.left, spec.top, spec.width, 1000);
-        connect(frame, &ChoiceFrame::clicked, this, [this, index] { Frame1_Click(index); });
+        connect(frame, &QGroupBox::clicked, this, [this, index] { Frame1_Click(index); });
         Frame1[index] = frame;
     }
 
@@ -257,7 +265,7 @@ void FrmMain::buildResultView()
                                     const QString &significanceText,
                                     std::array<DiePicture *, 2> &halves, int die) {
         QFrame *frame = panel(m_pages, name);
-        m_pages->addWidget(frame);
+        addStacked(m_pages, frame);
 
         nameLabel = textLabel(frame, QStringLiteral("lbl%1Name").arg(title), nameText, bold);
         Look::place(nameLabel, 120, 120, 0, 195);
@@ -340,7 +348,7 @@ void FrmMain::buildBrandBand()
                        "here for more details."));
     for (LinkLabel *label : {lblCobrand, lblFullBrand}) {
         Look::setBackground(label, Qt::black);
-        m_brands->addWidget(label);
+        addStacked(m_brands, label);
     }
     // Of two labels in one place the later one lies on top until the start-up
     // draw decides.
