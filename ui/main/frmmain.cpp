@@ -24,6 +24,9 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include <algorithm>
+#include <array>
+
 namespace Zentrova {
 
 namespace {

@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 using namespace Zentrova;
