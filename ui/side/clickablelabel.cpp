@@ -1,0 +1,58 @@
+#include "ui/side/clickablelabel.h"
+
+#include "ui/look.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace Zentrova {
+
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    // Tab reaches it; a mouse click opens the page without taking the focus.
+    setFocusPolicy(Qt::TabFocus);
+    Look::setClickable(this);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    event->ignore();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+} // namespace Zentrova

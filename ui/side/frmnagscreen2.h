@@ -1,0 +1,76 @@
+// The farewell window: a support message, links to the maker's sites, the
+// refer-a-friend form and the way out of the program.
+#pragma once
+
+#include "ui/side/modtellafriend.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace Zentrova {
+
+class Platform;
+class ClickableLabel;
+class ReferralLineEdit;
+class ReferralTextEdit;
+
+// A top-level window that deletes itself when closed. Closing it in any way
+// ends the program.
+class FrmNagScreen2 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FrmNagScreen2)
+
+public:
+    static const std::array<QString, 4> SupportMessages;
+
+    // Runs Form_Load before returning.
+    explicit FrmNagScreen2(Platform &platform, QWidget *parent = nullptr);
+
+    // The referral fields of the last press and the last request built.
+    const modTellAFriend::Module &referral() const { return m_tellAFriend; }
+
+public slots:
+    void Form_Load();
+    void Form_Unload();
+    void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void cmdSubmit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildReferralFrame();
+    void refuseSpace(QWidget *box);
+
+    Platform &m_platform;
+    modTellAFriend::Module m_tellAFriend;
+
+    QPushButton *cmdClose = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QLabel *Label3 = nullptr;
+    ClickableLabel *lblGoToHome = nullptr;
+
+    ReferralLineEdit *txtName = nullptr;
+    QPushButton *cmdSubmit = nullptr;
+    ReferralLineEdit *txtEmail = nullptr;
+    ReferralLineEdit *txtFriendEmail = nullptr;
+    ReferralLineEdit *txtFriendName = nullptr;
+    ReferralTextEdit *txtMessage = nullptr;
+};
+
+} // namespace Zentrova
