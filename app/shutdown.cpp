@@ -27,13 +27,8 @@ void EndProgram(Zentrova::Platform &platform)
     for (const QPointer<QWidget> &window : windows) {
         if (!window)
             continue;
-        // A window already inside its own closing handling is skipped by
-        // close() itself; a failure while closing one must not keep the rest
-        // open.
-        try {
-            window->close();
-        } catch (...) {
-        }
+        // close() passes over a window already inside its own closing handling.
+        window->close();
     }
 
     platform.settings().flush();

@@ -25,7 +25,7 @@ bool SingleInstance::tryAcquire()
         return true;
     if (m_lock.error() != QLockFile::LockFailedError)
         return true;
-    if (takeOverLeftLock() && m_lock.tryLock(0))
+    if (takeOverLeftLock())
         return true;
 
     m_anotherCopyRuns = m_lock.error() == QLockFile::LockFailedError;
@@ -35,18 +35,26 @@ bool SingleInstance::tryAcquire()
 bool SingleInstance::takeOverLeftLock()
 {
     // Left behind: a lock naming a live process of our name (process ids are
-    // reused in sandboxes, so the dead holder's id may be ours or a sibling's),
-    // or an empty file from a copy killed while creating it. A copy that is
-    // starting this very moment has a young, possibly still empty file:
-    // removing that would let two racing copies both win.
-    const QFileInfo info(m_fileName);
-    if (!info.exists())
-        return true;
-    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
-    if (qAbs(age) < MinimumAgeToRemoveMs)
+    // reused in sandboxes, so the dead holder's id may now be ours or a
+    // sibling's), or an empty file from a copy killed while creating it.
+    // Only one starting copy judges and removes it, and it keeps that right
+    // until it holds the new lock, so a racing copy cannot remove the new one.
+    QLockFile removal(m_fileName + QStringLiteral(".rmlock"));
+    if (!removal.tryLock(0))
         return false;
-    // Fails while a running holder keeps its file locked.
-    return m_lock.removeStaleLockFile();
+
+    const QFileInfo info(m_fileName);
+    if (info.exists()) {
+        // A copy starting this very moment has a young, maybe still empty
+        // file: removing it would let both copies win.
+        const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+        if (qAbs(age) < MinimumAgeToRemoveMs)
+            return false;
+        // Fails while a running holder keeps its file locked.
+        if (!m_lock.removeStaleLockFile())
+            return false;
+    }
+    return m_lock.tryLock(0);
 }
 
 } // namespace Zentrova

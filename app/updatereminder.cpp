@@ -9,10 +9,11 @@ ReminderStep reminderStep(const std::optional<QString> &stored, const QDate &tod
 {
     if (!stored || !today.isValid())
         return ReminderStep::Abandon;
-    // A value that is not a date (a damaged store) counts as none at all and is
-    // overwritten; otherwise it would silence the reminder for good.
+    // A value that is not a date as written here (a damaged store) counts as
+    // none at all and is overwritten; otherwise it would silence the reminder
+    // for good. Qt would read a date from the start of longer text.
     const QDate last = QDate::fromString(*stored, Qt::ISODate);
-    if (!last.isValid())
+    if (!last.isValid() || reminderText(last) != *stored)
         return ReminderStep::RecordToday;
     const qint64 days = today.daysTo(last);
     if (days >= -ReminderQuietDays && days <= ReminderQuietDays)
