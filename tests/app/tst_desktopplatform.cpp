@@ -1,0 +1,174 @@
+#include "recordingplatform.h"
+
+#include "app/desktopplatform.h"
+#include "app/singleinstance.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Zentrova;
+
+Q_DECLARE_METATYPE(Zentrova::MessageAnswer)
+Q_DECLARE_METATYPE(Zentrova::MessageButtons)
+Q_DECLARE_METATYPE(Zentrova::MessageIcon)
+
+namespace {
+
+// Waits for the message box to open, then hands it to act, which answers it.
+void whenBoxOpens(std::function<void(QMessageBox *)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            whenBoxOpens(act);
+            return;
+        }
+        act(box);
+    });
+}
+
+} // namespace
+
+class TestDesktopPlatform : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void messageBoxText_showsALoneCarriageReturnAsALineBreak_data();
+    void messageBoxText_showsALoneCarriageReturnAsALineBreak();
+    void showMessage_showsTheBoxAndReturnsTheButtonPressed_data();
+    void showMessage_showsTheBoxAndReturnsTheButtonPressed();
+    void showMessage_staysOverItsParent();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SingleInstance> m_instance;
+    Testing::MemorySettingsStore m_store;
+};
+
+void TestDesktopPlatform::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_instance = std::make_unique<SingleInstance>(m_dir->path(), "zentrova.lock");
+}
+
+void TestDesktopPlatform::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestDesktopPlatform::messageBoxText_showsALoneCarriageReturnAsALineBreak_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("lone CR") << "one\rtwo"
+                             << "one\ntwo";
+    QTest::newRow("CR LF stays one break") << "one\r\ntwo"
+                                           << "one\ntwo";
+    QTest::newRow("LF") << "one\ntwo"
+                        << "one\ntwo";
+    QTest::newRow("two lone CRs") << "one\r\rtwo"
+                                  << "one\n\ntwo";
+    QTest::newRow("LF CR is two breaks") << "one\n\rtwo"
+                                         << "one\n\ntwo";
+    QTest::newRow("trailing CR") << "one\r"
+                                 << "one\n";
+    QTest::newRow("one line") << "Application is already running"
+                              << "Application is already running";
+}
+
+void TestDesktopPlatform::messageBoxText_showsALoneCarriageReturnAsALineBreak()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(messageBoxText(text), shown);
+}
+
+void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed_data()
+{
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<MessageButtons>("buttons");
+    QTest::addColumn<int>("press"); // a standard button, or 0 for the Return key
+    QTest::addColumn<MessageAnswer>("answer");
+
+    QTest::newRow("Return takes Yes, the default")
+        << MessageIcon::Information << MessageButtons::YesNo << 0 << MessageAnswer::Yes;
+    QTest::newRow("No clicked") << MessageIcon::Information << MessageButtons::YesNo
+                                << int(QMessageBox::No) << MessageAnswer::No;
+    QTest::newRow("Yes clicked") << MessageIcon::Information << MessageButtons::YesNo
+                                 << int(QMessageBox::Yes) << MessageAnswer::Yes;
+    QTest::newRow("OK clicked") << MessageIcon::Critical << MessageButtons::Ok
+                                << int(QMessageBox::Ok) << MessageAnswer::Ok;
+    QTest::newRow("Return takes OK")
+        << MessageIcon::Information << MessageButtons::Ok << 0 << MessageAnswer::Ok;
+}
+
+void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
+{
+    QFETCH(MessageIcon, icon);
+    QFETCH(MessageButtons, buttons);
+    QFETCH(int, press);
+    QFETCH(MessageAnswer, answer);
+
+    DesktopPlatform platform(*m_instance, m_store);
+    QString title;
+    QString text;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons shownButtons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    whenBoxOpens([&](QMessageBox *box) {
+        title = box->windowTitle();
+        text = box->text();
+        shownIcon = box->icon();
+        shownButtons = box->standardButtons();
+        defaultButton = box->standardButton(box->defaultButton());
+        if (press == 0)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            QTest::mouseClick(box->button(QMessageBox::StandardButton(press)), Qt::LeftButton);
+    });
+
+    const MessageAnswer pressed = platform.showMessage(
+        nullptr, "There maybe an update\rDo you want to check?", "Zentrova", icon, buttons);
+
+    QCOMPARE(pressed, answer);
+    QCOMPARE(title, QStringLiteral("Zentrova"));
+    QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
+    QCOMPARE(shownIcon,
+             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    if (buttons == MessageButtons::YesNo) {
+        QCOMPARE(shownButtons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(defaultButton, QMessageBox::Yes);
+    } else {
+        QCOMPARE(shownButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+}
+
+void TestDesktopPlatform::showMessage_staysOverItsParent()
+{
+    DesktopPlatform platform(*m_instance, m_store);
+    QWidget farewell;
+    farewell.setWindowFlag(Qt::WindowStaysOnTopHint);
+    farewell.show();
+    QWidget *parent = nullptr;
+    whenBoxOpens([&](QMessageBox *box) {
+        parent = box->parentWidget();
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    platform.showMessage(&farewell, "Please enter your name", "Zentrova", MessageIcon::Critical,
+                         MessageButtons::Ok);
+    QCOMPARE(parent, &farewell);
+}
+
+QTEST_MAIN(TestDesktopPlatform)
+#include "tst_desktopplatform.moc"

@@ -1,0 +1,271 @@
+#include "app/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <array>
+#include <memory>
+
+using namespace Zentrova;
+
+namespace {
+
+const QString LockName = QStringLiteral("zentrova.lock");
+
+enum class Before {
+    LiveHolder,
+    LiveHolderAged,
+    KilledHolder,
+    LiveSameNameAged,
+    LiveSameNameFresh,
+    EmptyAged,
+    EmptyFresh,
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// Moves the file's modification time into the past instead of waiting.
+bool age(const QString &path, qint64 seconds)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                            QFileDevice::FileModificationTime);
+}
+
+// A lock file exactly as Qt writes it, naming this live test process: what a
+// dead holder's file looks like once its process id is reused by a process of
+// the same name.
+QByteArray lockNamingThisProcess(const QString &folder)
+{
+    QLockFile lock(folder + QStringLiteral("/crafted.lock"));
+    if (!lock.tryLock(0))
+        return {};
+    return readAll(folder + QStringLiteral("/crafted.lock"));
+}
+
+class Helper
+{
+public:
+    explicit Helper(const QString &folder, const QStringList &extra = {})
+    {
+        m_process.setProgram(QStringLiteral(INSTANCE_HELPER));
+        m_process.setArguments(QStringList{folder} + extra);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start();
+    }
+    ~Helper()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.closeWriteChannel();
+            if (!m_process.waitForFinished(5000))
+                m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    QString nextLine()
+    {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return QStringLiteral("<no answer>");
+        }
+        return QString::fromLatin1(m_process.readLine()).trimmed();
+    }
+    void send(const QByteArray &line) { m_process.write(line + '\n'); }
+    QProcess &process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Before)
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock_data();
+    void secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock();
+    void twelveCopiesStartedTogether_exactlyOneRuns_data();
+    void twelveCopiesStartedTogether_exactlyOneRuns();
+    void heldLock_isReleasedForTheNextCopy();
+    void endingTheProcess_releasesTheLockWithoutExitHandlers();
+};
+
+void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock_data()
+{
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<bool>("starts");
+
+    QTest::newRow("first copy still running") << Before::LiveHolder << false;
+    QTest::newRow("first copy running for long") << Before::LiveHolderAged << false;
+    QTest::newRow("first copy killed") << Before::KilledHolder << true;
+    QTest::newRow("old lock naming a live process of the same name")
+        << Before::LiveSameNameAged << true;
+    QTest::newRow("young lock naming a live process of the same name")
+        << Before::LiveSameNameFresh << false;
+    QTest::newRow("old empty lock") << Before::EmptyAged << true;
+    QTest::newRow("young empty lock, a copy still writing it") << Before::EmptyFresh << false;
+}
+
+void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
+{
+    QFETCH(Before, before);
+    QFETCH(bool, starts);
+
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    const QString path = runtime.filePath(LockName);
+    std::unique_ptr<Helper> holder;
+
+    switch (before) {
+    case Before::LiveHolder:
+    case Before::LiveHolderAged:
+    case Before::KilledHolder:
+        holder = std::make_unique<Helper>(runtime.path());
+        QCOMPARE(holder->nextLine(), QStringLiteral("won"));
+        if (before == Before::LiveHolderAged)
+            QVERIFY(age(path, 60));
+        if (before == Before::KilledHolder) {
+            holder->process().kill();
+            QVERIFY(holder->process().waitForFinished(5000));
+            QCOMPARE(holder->process().exitStatus(), QProcess::CrashExit);
+            QVERIFY(QFile::exists(path));
+        }
+        break;
+    case Before::LiveSameNameAged:
+    case Before::LiveSameNameFresh: {
+        const QByteArray crafted = lockNamingThisProcess(runtime.path());
+        QVERIFY(crafted.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        QVERIFY(writeFile(path, crafted));
+        if (before == Before::LiveSameNameAged)
+            QVERIFY(age(path, 60));
+        break;
+    }
+    case Before::EmptyAged:
+    case Before::EmptyFresh:
+        QVERIFY(writeFile(path, {}));
+        if (before == Before::EmptyAged)
+            QVERIFY(age(path, 3));
+        break;
+    }
+    const QByteArray lockBefore = readAll(path);
+
+    SingleInstance second(runtime.path(), LockName);
+    QCOMPARE(second.tryAcquire(), starts);
+    QCOMPARE(second.anotherCopyRuns(), !starts);
+    QCOMPARE(second.isHeld(), starts);
+
+    if (starts) {
+        QLockFile probe(path);
+        qint64 pid = 0;
+        QVERIFY(probe.getLockInfo(&pid, nullptr, nullptr));
+        QCOMPARE(pid, QCoreApplication::applicationPid());
+    } else {
+        QCOMPARE(readAll(path), lockBefore);
+    }
+    if (holder && before != Before::KilledHolder) {
+        // The running copy is left as it was.
+        QCOMPARE(holder->process().state(), QProcess::Running);
+        holder->send("quit");
+        QVERIFY(holder->process().waitForFinished(5000));
+        QCOMPARE(holder->process().exitCode(), 0);
+        QVERIFY(!QFile::exists(path));
+    }
+}
+
+void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns_data()
+{
+    QTest::addColumn<bool>("leftLock");
+    QTest::newRow("no lock before") << false;
+    QTest::newRow("an old empty lock before") << true;
+}
+
+void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns()
+{
+    QFETCH(bool, leftLock);
+    constexpr int Copies = 12;
+    constexpr int Rounds = 10;
+
+    for (int round = 0; round < Rounds; ++round) {
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        if (leftLock) {
+            QVERIFY(writeFile(runtime.filePath(LockName), {}));
+            QVERIFY(age(runtime.filePath(LockName), 3));
+        }
+
+        std::array<std::unique_ptr<Helper>, Copies> copies;
+        for (auto &copy : copies)
+            copy = std::make_unique<Helper>(runtime.path(), QStringList{"--on-go"});
+        for (auto &copy : copies)
+            QCOMPARE(copy->nextLine(), QStringLiteral("ready"));
+        for (auto &copy : copies)
+            copy->send("go");
+
+        int winners = 0;
+        for (auto &copy : copies) {
+            const QString result = copy->nextLine();
+            QVERIFY2(result == "won" || result == "lost", qPrintable(result));
+            winners += result == "won";
+        }
+        QVERIFY2(winners == 1, qPrintable(QString("round %1: %2 winners").arg(round).arg(winners)));
+    }
+}
+
+void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
+{
+    QTemporaryDir runtime;
+    SingleInstance first(runtime.path(), LockName);
+    QVERIFY(first.tryAcquire());
+    QVERIFY(first.tryAcquire()); // asking again keeps it
+
+    {
+        Helper second(runtime.path());
+        QCOMPARE(second.nextLine(), QStringLiteral("lost"));
+        QVERIFY(second.process().waitForFinished(5000));
+        QCOMPARE(second.process().exitCode(), 1);
+    }
+
+    first.release();
+    QVERIFY(!first.isHeld());
+    QVERIFY(!QFile::exists(runtime.filePath(LockName)));
+    Helper third(runtime.path());
+    QCOMPARE(third.nextLine(), QStringLiteral("won"));
+}
+
+void TestSingleInstance::endingTheProcess_releasesTheLockWithoutExitHandlers()
+{
+    QTemporaryDir runtime;
+    Helper copy(runtime.path(), {"--end-with", "3"});
+    QVERIFY(copy.process().waitForFinished(10000));
+
+    QCOMPARE(copy.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.process().exitCode(), 3);
+    const QByteArray output = copy.process().readAllStandardOutput();
+    QCOMPARE(output, QByteArray("won\nending\n"));
+    QVERIFY(!QFile::exists(runtime.filePath(LockName)));
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"

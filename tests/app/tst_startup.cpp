@@ -1,0 +1,183 @@
+#include "recordingplatform.h"
+
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "ui/main/frmmain.h"
+#include "web/siteaddresses.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Zentrova;
+using Zentrova::Testing::RecordingPlatform;
+using Zentrova::Testing::ScriptedRandom;
+
+namespace {
+
+const QString Key =
+    Testing::MemorySettingsStore::path(QStringLiteral("Settings"), QStringLiteral("Duration"));
+
+int mainWindows()
+{
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        count += qobject_cast<FrmMain *>(window) != nullptr;
+    return count;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void secondCopy_isRefusedWithoutAWindowOrTheStore();
+    void start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand_data();
+    void start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand();
+    void firstStart_asksNothingAndRecordsToday();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_runtime;
+};
+
+void TestStartup::init()
+{
+    m_runtime = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_runtime->isValid());
+}
+
+void TestStartup::cleanup()
+{
+    const QWidgetList left = QApplication::topLevelWidgets();
+    qDeleteAll(left);
+    QVERIFY(left.isEmpty());
+}
+
+void TestStartup::secondCopy_isRefusedWithoutAWindowOrTheStore()
+{
+    SingleInstance first(m_runtime->path(), "zentrova.lock");
+    QVERIFY(first.tryAcquire());
+    const QByteArray firstLock = [&] {
+        QFile file(first.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    SingleInstance second(m_runtime->path(), "zentrova.lock");
+    QVERIFY(!second.tryAcquire());
+
+    RecordingPlatform platform;
+    platform.useScript({0.5});
+    platform.store.values.insert(Key, "2001-01-01");
+    bool windowWhileAsking = true;
+    platform.onMessage = [&](const Testing::RecordedMessage &) {
+        windowWhileAsking = mainWindows() > 0;
+    };
+
+    FrmMain *window = StartProgram(platform, second);
+
+    QCOMPARE(window, nullptr);
+    QCOMPARE(platform.messages.size(), 1);
+    const auto &message = platform.messages.constFirst();
+    QCOMPARE(message.text, QStringLiteral("Application is already running"));
+    QCOMPARE(message.caption, QStringLiteral("Zentrova"));
+    QCOMPARE(message.icon, MessageIcon::Information);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QVERIFY(message.parent.isNull());
+    QVERIFY(!windowWhileAsking);
+    // Ended once, without a window, an update question or a stored value.
+    QCOMPARE(platform.endings, QList<int>{0});
+    QCOMPARE(mainWindows(), 0);
+    QCOMPARE(platform.store.reads, 0);
+    QCOMPARE(platform.store.writes, 0);
+    QCOMPARE(platform.store.values.value(Key), QStringLiteral("2001-01-01"));
+    QVERIFY(platform.opened.isEmpty());
+    QCOMPARE(dynamic_cast<ScriptedRandom &>(platform.random()).seedings, 0);
+    // The first copy keeps its lock as it was.
+    QVERIFY(first.isHeld());
+    QFile lock(first.fileName());
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(lock.readAll(), firstLock);
+}
+
+void TestStartup::start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("coBrandNumber");
+    QTest::addColumn<QString>("labelInFront");
+
+    QTest::newRow("Yes, even number") << MessageAnswer::Yes << 0.9 << 6 << "lblFullBrand";
+    QTest::newRow("No, odd number") << MessageAnswer::No << 0.0 << 1 << "lblCobrand";
+}
+
+void TestStartup::start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand()
+{
+    QFETCH(MessageAnswer, answer);
+    QFETCH(double, draw);
+    QFETCH(int, coBrandNumber);
+    QFETCH(QString, labelInFront);
+
+    SingleInstance instance(m_runtime->path(), "zentrova.lock");
+    QVERIFY(instance.tryAcquire());
+    RecordingPlatform platform;
+    // The brand draw comes first after seeding; a draw before it would shift it.
+    platform.useScript({draw, 0.5});
+    platform.store.values.insert(Key, platform.todayDate.addDays(-15).toString(Qt::ISODate));
+    platform.answers.enqueue(answer);
+    int seedingsWhileAsking = -1;
+    int windowsWhileAsking = -1;
+    platform.onMessage = [&](const Testing::RecordedMessage &) {
+        seedingsWhileAsking = dynamic_cast<ScriptedRandom &>(platform.random()).seedings;
+        windowsWhileAsking = mainWindows();
+    };
+
+    QPointer<FrmMain> window = StartProgram(platform, instance);
+
+    QVERIFY(window);
+    QCOMPARE(seedingsWhileAsking, 1);
+    QCOMPARE(windowsWhileAsking, 0);
+    QCOMPARE(dynamic_cast<ScriptedRandom &>(platform.random()).seedings, 1);
+    QCOMPARE(platform.store.values.value(Key), platform.todayDate.toString(Qt::ISODate));
+    const QStringList opened = answer == MessageAnswer::Yes
+                                   ? QStringList{ProductSiteAddress + "/download-zentrova.html"}
+                                   : QStringList{};
+    QCOMPARE(platform.openedAddresses(), opened);
+
+    // Shown modeless, without owner, gone once closed.
+    QCOMPARE(mainWindows(), 1);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->parentWidget(), nullptr);
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+    QCOMPARE(int(window->coBrandRandomNumber()), coBrandNumber);
+    auto *label = window->findChild<QWidget *>(labelInFront);
+    QVERIFY(label);
+    QVERIFY(label->isVisible());
+    QVERIFY(platform.endings.isEmpty());
+    delete window.data();
+}
+
+void TestStartup::firstStart_asksNothingAndRecordsToday()
+{
+    SingleInstance instance(m_runtime->path(), "zentrova.lock");
+    QVERIFY(instance.tryAcquire());
+    RecordingPlatform platform;
+
+    QPointer<FrmMain> window = StartProgram(platform, instance);
+
+    QVERIFY(window);
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.store.values.value(Key), platform.todayDate.toString(Qt::ISODate));
+    QVERIFY(platform.opened.isEmpty());
+    QVERIFY(window->coBrandRandomNumber() >= 1 && window->coBrandRandomNumber() <= 6);
+    delete window.data();
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
