@@ -213,7 +213,11 @@ void FrmNagScreen2::Form_Load()
     Label2->setText(SupportMessages.at(index));
 
     // Above every ordinary window, the browser opened from its links included.
+    // Changing a window's flags hides it, so a shown window is shown again.
+    const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (shown)
+        show();
 }
 
 void FrmNagScreen2::Form_Unload()

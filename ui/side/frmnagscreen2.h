@@ -22,7 +22,7 @@ class ReferralLineEdit;
 class ReferralTextEdit;
 
 // A top-level window that deletes itself when closed. Closing it in any way
-// ends the program.
+// ends the program. It outlives the main window, so it is given no parent.
 class FrmNagScreen2 final : public QWidget
 {
     Q_OBJECT
