@@ -1,4 +1,5 @@
 #include "app/desktopplatform.h"
+#include "app/shutdown.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "platform/nativesettingsstore.h"
@@ -30,5 +31,9 @@ int main(int argc, char *argv[])
     Zentrova::DesktopPlatform platform(instance, settings);
     if (!Zentrova::StartProgram(platform, instance))
         return 0;
-    return app.exec();
+    QApplication::exec();
+    // Whatever stopped the event loop (the last window closed, the session
+    // ended), the program ends the one way it always does.
+    modHelp::EndProgram(platform);
+    return 0;
 }
