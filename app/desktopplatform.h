@@ -16,7 +16,7 @@ class DesktopPlatform final : public Platform
 {
 public:
     // instance is released when the process ends.
-    DesktopPlatform(SingleInstance &instance, SettingsStore &settings);
+    explicit DesktopPlatform(SingleInstance &instance, SettingsStore &settings);
 
     void openWebAddress(const QUrl &address) override;
     MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,

@@ -12,7 +12,7 @@ class SingleInstance final
 
 public:
     // The lock is the file name in folder; folder should be private to the user.
-    SingleInstance(const QString &folder, const QString &name);
+    explicit SingleInstance(const QString &folder, const QString &name);
 
     // Takes the lock unless another copy holds it. Returns false only when
     // another copy runs; a lock that cannot be made at all lets this copy start.

@@ -60,7 +60,7 @@ QByteArray lockNamingThisProcess(const QString &folder)
     return readAll(folder + QStringLiteral("/crafted.lock"));
 }
 
-class Helper
+class Helper final
 {
 public:
     explicit Helper(const QString &folder, const QStringList &extra = {})
