@@ -9,6 +9,8 @@
 #include "ui/main/diepicture.h"
 #include "ui/main/linklabel.h"
 #include "ui/main/tabstrip.h"
+#include "ui/side/frmabout.h"
+#include "ui/side/frmnagscreen2.h"
 #include "web/modhelp.h"
 #include "web/siteaddresses.h"
 
@@ -541,7 +543,11 @@ void FrmMain::mnuUpdate_Click()
     modHelp::OpenDownloadPage(m_platform);
 }
 
-void FrmMain::mnuAbout_Click() {}
+void FrmMain::mnuAbout_Click()
+{
+    FrmAbout about(m_platform, this);
+    about.exec();
+}
 
 void FrmMain::mnuDonate_Click()
 {
@@ -563,7 +569,15 @@ void FrmMain::lblFullBrand_Click()
     modHelp::OpenFullBrandPage(m_platform);
 }
 
-void FrmMain::Form_Unload() {}
+void FrmMain::Form_Unload()
+{
+    // The farewell window takes over; it outlives this window, so it has no
+    // parent. Once the program is ending there is nothing to take over.
+    if (m_platform.isEnding())
+        return;
+    auto *farewell = new FrmNagScreen2(m_platform);
+    farewell->show();
+}
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {

@@ -6,6 +6,7 @@
 #include "reading/modastrodice.h"
 #include "ui/look.h"
 #include "ui/main/frmmain.h"
+#include "ui/side/frmnagscreen2.h"
 #include "web/modhelp.h"
 #include "web/siteaddresses.h"
 
@@ -15,9 +16,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -91,7 +95,9 @@ private slots:
     void coBrandDraw_showsExactlyOneLabel();
     void linksAndMenus_openTheirPage_withoutChangingReading_data();
     void linksAndMenus_openTheirPage_withoutChangingReading();
-    void exit_closesTheWindowOnce();
+    void closing_handsOverToTheFarewellWindowOnce_data();
+    void closing_handsOverToTheFarewellWindowOnce();
+    void about_isModalOverTheMainWindowUntilClosed();
     void window_hasFixedClientAreaAndNoMaximise();
     void controls_sitAtTheirTwipsGeometry_data();
     void controls_sitAtTheirTwipsGeometry();
@@ -518,16 +524,84 @@ void tst_MainWindow::linksAndMenus_openTheirPage_withoutChangingReading()
     QCOMPARE(resultTexts(), reading);
 }
 
-void tst_MainWindow::exit_closesTheWindowOnce()
+void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce_data()
 {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File > Exit") << QStringLiteral("menu");
+    QTest::newRow("File > Exit by keyboard") << QStringLiteral("keys");
+    QTest::newRow("close box") << QStringLiteral("close");
+}
+
+void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce()
+{
+    QFETCH(QString, how);
+    click("Frame1_3");
+    const QStringList reading = resultTexts();
     CloseCounter counter;
     m_window->installEventFilter(&counter);
 
-    child<QAction>("mnuExit")->trigger();
+    if (how == QLatin1String("menu")) {
+        child<QAction>("mnuExit")->trigger();
+    } else if (how == QLatin1String("keys")) {
+        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+        QMenu *file = m_window->menuBar()->actions().at(0)->menu();
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file, Qt::Key_X);
+    } else {
+        m_window->close();
+    }
 
-    QVERIFY(!m_window->isVisible());
+    QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(counter.closes, 1);
+    QList<FrmNagScreen2 *> farewells;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *farewell = qobject_cast<FrmNagScreen2 *>(widget);
+            farewell && farewell->isVisible())
+            farewells.append(farewell);
+    }
+    QCOMPARE(farewells.size(), 1);
+    QVERIFY(farewells.first()->parentWidget() == nullptr);
     QVERIFY(m_platform->openedAddresses().isEmpty());
+    QVERIFY(m_platform->endings.isEmpty());
+    QCOMPARE(resultTexts(), reading);
+
+    // Closing the farewell window is what ends the program.
+    QPointer<FrmNagScreen2> farewell = farewells.first();
+    farewell->close();
+    QCOMPARE(m_platform->endings, QList<int>{0});
+    QTRY_VERIFY(farewell.isNull());
+}
+
+void tst_MainWindow::about_isModalOverTheMainWindowUntilClosed()
+{
+    QWidget *planet = child("Frame1_0");
+    const QPoint planetInWindow = planet->mapTo(m_window.get(), planet->rect().center());
+    QString seenName;
+    bool stillOpenAfterLink = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *seen = QApplication::activeModalWidget();
+        if (!seen)
+            return;
+        seenName = seen->objectName();
+        // Through the window system, where the modal window blocks this one.
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, planetInWindow);
+        QTest::mouseClick(seen->findChild<QWidget *>(QStringLiteral("lblHomePage")),
+                          Qt::LeftButton);
+        stillOpenAfterLink = seen->isVisible() && QApplication::activeModalWidget() == seen;
+        QTest::keyClick(seen, Qt::Key_Escape);
+    });
+    child<QAction>("mnuAbout")->trigger();
+
+    // The window lives only while it is shown.
+    QCOMPARE(seenName, QStringLiteral("frmAbout"));
+    QVERIFY(stillOpenAfterLink);
+    QCOMPARE(viewInFront(), child("fraMain"));
+    QCOMPARE(m_platform->openedAddresses(), QStringList{HomePageAddress});
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // Once it is closed the main window takes clicks again.
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, planetInWindow);
+    QCOMPARE(viewInFront(), child("fraResult"));
 }
 
 void tst_MainWindow::window_hasFixedClientAreaAndNoMaximise()
