@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# A whole session with the real program on a real X server: start, a refused
+# second copy, a comprehensive reading, the farewell window and the end.
+# Usage: session.sh ZENTROVA_BINARY [SCREENSHOT_DIR]   (run under xvfb-run)
+set -uo pipefail
+
+BIN="$1"
+SHOTS="${2:-}"
+WORK="$(mktemp -d)"
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# The browser must never start from a test: xdg-open finds this one first.
+mkdir -p "$WORK/bin"
+printf '#!/bin/sh\necho "$@" >> "%s/opened.txt"\n' "$WORK" > "$WORK/bin/xdg-open"
+chmod +x "$WORK/bin/xdg-open"
+export PATH="$WORK/bin:$PATH" BROWSER="$WORK/bin/xdg-open"
+
+failures=0
+passes=0
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+check() { # description, command...
+    local what="$1"; shift
+    if "$@"; then
+        echo "PASS: $what"; passes=$((passes + 1))
+    else
+        echo "FAIL: $what"; failures=$((failures + 1))
+    fi
+}
+
+# Waits up to 20 s for a visible window whose title matches, prints its id.
+wait_window() {
+    local title="$1" id
+    for _ in $(seq 1 200); do
+        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | tail -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_exit() { # pid -> exit status, or 124 after 20 s
+    local pid="$1"
+    for _ in $(seq 1 200); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"; return $?
+        fi
+        sleep 0.1
+    done
+    return 124
+}
+
+shot() { # name window
+    [ -n "$SHOTS" ] && [ -n "$2" ] && import -window "$2" "$SHOTS/$1.png" 2>/dev/null
+    return 0
+}
+
+"$BIN" & first=$!; pids+=("$first")
+main_window=$(wait_window '^Zentrova v1.0$')
+check "the main window opens" test -n "$main_window"
+check "the first start stores today's date" \
+    grep -rqs "Duration=$(date +%Y-%m-%d)" "$XDG_CONFIG_HOME"
+shot dice-view "$main_window"
+
+"$BIN" & second=$!; pids+=("$second")
+notice=$(wait_window '^Zentrova$')
+check "a second copy shows its notice" test -n "$notice"
+[ -n "$notice" ] && xdotool windowfocus --sync "$notice" key --clearmodifiers Return
+wait_exit "$second"; status=$?
+check "the second copy ends with status 0 after OK" test "$status" -eq 0
+check "the first copy keeps running" kill -0 "$first"
+
+# The Comprehensive frame, 216 pixels below the top of the client area.
+read -r width height < <(xdotool getwindowgeometry --shell "$main_window" |
+    awk -F= '/WIDTH/{w=$2} /HEIGHT/{h=$2} END{print w, h}')
+menu_height=$((height - 377))
+xdotool mousemove --window "$main_window" 256 $((menu_height + 250)) click 1
+sleep 0.5
+shot comprehensive-reading "$main_window"
+
+# Help > About Software, then Esc.
+others() { xdotool search --onlyvisible --name '^Zentrova v1.0$' 2>/dev/null | grep -v "^$main_window$" | tail -n 1; }
+xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+h
+sleep 0.3
+xdotool key --clearmodifiers a
+about=""
+for _ in $(seq 1 100); do
+    about=$(others)
+    [ -n "$about" ] && break
+    sleep 0.1
+done
+check "Help > About Software opens the about window" test -n "$about"
+shot about "$about"
+[ -n "$about" ] && xdotool windowfocus --sync "$about" key --clearmodifiers Escape
+for _ in $(seq 1 100); do
+    [ -z "$(others)" ] && break
+    sleep 0.1
+done
+check "Esc closes the about window" test -z "$(others)"
+
+xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+f
+sleep 0.3
+xdotool key --clearmodifiers x
+farewell=""
+for _ in $(seq 1 100); do
+    farewell=$(others)
+    [ -n "$farewell" ] && break
+    sleep 0.1
+done
+check "File > Exit shows the farewell window" test -n "$farewell"
+check "File > Exit closes the main window" \
+    bash -c "! xdotool search --onlyvisible --name '^Zentrova v1.0$' | grep -qx '$main_window'"
+shot farewell "$farewell"
+
+[ -n "$farewell" ] && xdotool windowfocus --sync "$farewell" key --clearmodifiers alt+x
+wait_exit "$first"; status=$?
+check "Exit on the farewell window ends the program with status 0" test "$status" -eq 0
+check "the single-instance lock is released" \
+    bash -c "! find '$XDG_RUNTIME_DIR' -name '*.lock' | grep -q ."
+check "no web page was opened" test ! -e "$WORK/opened.txt"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
