@@ -1,6 +1,6 @@
 #include "ui/main/choiceframe.h"
 
-#include "ui/main/clickfeedback.h"
+#include "ui/clickable.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,18 +17,13 @@ ChoiceFrame::ChoiceFrame(const QString &caption, QWidget *parent) : QGroupBox(ca
 // them so that the release comes back here as a click.
 void ChoiceFrame::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void ChoiceFrame::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    if (m_click.release(event, rect()))
+        Q_EMIT clicked();
 }
 
 void ChoiceFrame::mouseMoveEvent(QMouseEvent *event)

@@ -2,6 +2,8 @@
 // when Space or Enter is pressed while it has the focus.
 #pragma once
 
+#include "ui/clickable.h"
+
 #include <QGroupBox>
 
 namespace Zentrova {
@@ -24,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace Zentrova

@@ -1,5 +1,6 @@
 #include "ui/main/diepicture.h"
 
+#include "ui/clickable.h"
 #include "ui/look.h"
 
 #include <QMouseEvent>
@@ -19,18 +20,13 @@ DiePicture::DiePicture(QWidget *parent) : QLabel(parent)
 // on the frame around it.
 void DiePicture::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void DiePicture::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    if (m_click.release(event, rect()))
+        Q_EMIT clicked();
 }
 
 } // namespace Zentrova

@@ -2,6 +2,8 @@
 // cast when clicked, and the half-dice of the result pages.
 #pragma once
 
+#include "ui/clickable.h"
+
 #include <QLabel>
 
 namespace Zentrova {
@@ -22,7 +24,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace Zentrova

@@ -4,10 +4,10 @@
 
 #include "platform/platform.h"
 #include "reading/cast.h"
+#include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/main/choiceframe.h"
 #include "ui/main/diepicture.h"
-#include "ui/main/linklabel.h"
 #include "ui/main/tabstrip.h"
 #include "ui/side/frmabout.h"
 #include "ui/side/frmnagscreen2.h"
@@ -69,14 +69,12 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &caption, 
 
 LinkLabel *linkLabel(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *label = new LinkLabel(parent);
+    auto *label = new LinkLabel(displayedCaption(caption), parent);
     label->setObjectName(name);
-    label->setText(displayedCaption(caption));
     label->setFont(Look::uiFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     Look::setTextColour(label, Qt::white);
-    Look::setClickable(label);
     label->setAccessibleName(label->text());
     label->setAccessibleDescription(QStringLiteral("Opens a web page"));
     return label;

@@ -3,8 +3,8 @@
 #include "resources/pictures.h"
 
 #include "platform/platform.h"
+#include "ui/linklabel.h"
 #include "ui/look.h"
-#include "ui/side/clickablelabel.h"
 #include "ui/side/sidelook.h"
 #include "web/modhelp.h"
 #include "web/siteaddresses.h"
@@ -85,7 +85,8 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     Look::place(Label2, 750, 120, 2460, 270);
     SideLook::sizeToText(Label2, TextRightEdge);
 
-    lblCoBrand = new ClickableLabel(QStringLiteral("Click here for more details"), this);
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this,
+                               LinkLabel::Keys::SpaceOnly);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
     lblCoBrand->setFont(Look::uiFont(8.25, false, true));
     Look::setTextColour(lblCoBrand, Cyan);
@@ -101,8 +102,8 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Label3, 210, 1680, 4845, 580);
 
-    lblHomePage =
-        new ClickableLabel(QStringLiteral("Click here to visit ") + MainSiteAddress, this);
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress, this,
+                                LinkLabel::Keys::SpaceOnly);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     lblHomePage->setFont(Look::uiFont(8.25, false, true));
     Look::setTextColour(lblHomePage, Cyan);
@@ -121,8 +122,8 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     cmdOK->setFocus();
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::lblHomePage_Click);
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
 
     SideLook::centreOnScreen(this);
 }

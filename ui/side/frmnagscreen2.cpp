@@ -4,8 +4,8 @@
 
 #include "app/shutdown.h"
 #include "platform/platform.h"
+#include "ui/linklabel.h"
 #include "ui/look.h"
-#include "ui/side/clickablelabel.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
 #include "web/modhelp.h"
@@ -132,8 +132,8 @@ FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Label3, 120, 360, 3495, 3855);
 
-    lblGoToHome =
-        new ClickableLabel(QStringLiteral("Click Here To Visit Quorvane Softwares"), Frame6);
+    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quorvane Softwares"), Frame6,
+                                LinkLabel::Keys::SpaceOnly);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(Look::uiFont(9, true, true));
     Look::setTextColour(lblGoToHome, Yellow);
@@ -153,7 +153,7 @@ FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
     connect(cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     // Every change of the tick counts as a click, the handler's own included.
     connect(Check1, &QCheckBox::toggled, this, &FrmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &ClickableLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
 
     Form_Load();

@@ -17,7 +17,7 @@ class QPushButton;
 namespace Zentrova {
 
 class Platform;
-class ClickableLabel;
+class LinkLabel;
 class ReferralLineEdit;
 class ReferralTextEdit;
 
@@ -63,7 +63,7 @@ private:
     QGroupBox *Frame2 = nullptr;
     QGroupBox *Frame6 = nullptr;
     QLabel *Label3 = nullptr;
-    ClickableLabel *lblGoToHome = nullptr;
+    LinkLabel *lblGoToHome = nullptr;
 
     ReferralLineEdit *txtName = nullptr;
     QPushButton *cmdSubmit = nullptr;

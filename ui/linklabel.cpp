@@ -1,43 +1,42 @@
-#include "ui/main/linklabel.h"
+#include "ui/linklabel.h"
 
-#include "ui/main/clickfeedback.h"
+#include "ui/look.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace Zentrova {
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent, Keys keys)
+    : QLabel(text, parent), m_keys(keys)
 {
     setTextFormat(Qt::PlainText);
     // Tab reaches it; a mouse click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
+    Look::setClickable(this);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    if (m_click.release(event, rect()))
+        Q_EMIT clicked();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (isActivationKey(event)) {
-        emit clicked();
+    const bool activates =
+        isActivationKey(event) && (m_keys == Keys::SpaceOrEnter || event->key() == Qt::Key_Space);
+    if (activates) {
+        event->accept();
+        Q_EMIT clicked();
         return;
     }
-    QLabel::keyPressEvent(event);
+    event->ignore();
 }
 
 void LinkLabel::paintEvent(QPaintEvent *event)

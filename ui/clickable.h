@@ -1,0 +1,33 @@
+// What the hand-made clickable controls share: a mouse click told from a
+// press and release, the keys that activate them and their focus cue.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+
+namespace Zentrova {
+
+// A click is a left press and a left release inside the control. Controls
+// keep both events, so a click on a child never reaches its parent too.
+class ClickTracker final
+{
+public:
+    void press(QMouseEvent *event);
+    // True when this release completes a click inside area.
+    bool release(QMouseEvent *event, const QRect &area);
+
+private:
+    bool m_pressed = false;
+};
+
+// Space, Return or Enter without Alt or Ctrl, not auto-repeated.
+bool isActivationKey(const QKeyEvent *event);
+// A dotted one-pixel rectangle just inside area. Drawn by hand: the style's
+// own cue may come in a colour lost on the program's coloured windows.
+void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
+
+} // namespace Zentrova
