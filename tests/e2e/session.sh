@@ -83,6 +83,10 @@ menu_height=$((height - 377))
 xdotool mousemove --window "$main_window" 256 $((menu_height + 250)) click 1
 sleep 0.5
 shot comprehensive-reading "$main_window"
+# The Houses tab, at the right of the tab row.
+xdotool mousemove --window "$main_window" 210 $((menu_height + 52)) click 1
+sleep 0.3
+shot houses-page "$main_window"
 
 # Help > About Software, then Esc.
 others() { xdotool search --onlyvisible --name '^Zentrova v1.0$' 2>/dev/null | grep -v "^$main_window$" | tail -n 1; }
