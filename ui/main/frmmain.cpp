@@ -433,6 +433,10 @@ void FrmMain::CoBrand_Randomize()
 
 void FrmMain::Frame1_Click(qint16 Index)
 {
+    // A cast asked for from the keyboard takes the keyboard along to the
+    // result view, and the way back returns it to the same choice.
+    QWidget *focus = QApplication::focusWidget();
+    const bool focusInDiceView = fraMain->isAncestorOf(focus);
     Calculate();
     TS->hide();
     switch (Index) {
@@ -449,6 +453,10 @@ void FrmMain::Frame1_Click(qint16 Index)
         m_pages->setCurrentWidget(fraPlanets);
         TS->show();
         break;
+    }
+    if (focusInDiceView) {
+        m_choiceWithFocus = focus;
+        cmdBack->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -512,6 +520,7 @@ void FrmMain::Calculate()
 
 void FrmMain::cmdBack_Click()
 {
+    const bool focusInResult = fraResult->isAncestorOf(QApplication::focusWidget());
     for (int half = 0; half < 2; ++half) {
         for (DiePicture *picture : {picDice1[half], picDice2[half], picDice3[half]}) {
             picture->show();
@@ -519,6 +528,8 @@ void FrmMain::cmdBack_Click()
         }
     }
     m_views->setCurrentWidget(fraMain);
+    if (focusInResult)
+        (m_choiceWithFocus ? m_choiceWithFocus.get() : Frame1[0])->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::mnuExit_Click()

@@ -6,6 +6,7 @@
 #include "ui/imagelist.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QtGlobal>
 
 #include <array>
@@ -99,6 +100,8 @@ private:
 
     TabStrip *TS = nullptr;
     QStackedWidget *m_pages = nullptr;
+    // The choice a keyboard cast came from, for the way back.
+    QPointer<QWidget> m_choiceWithFocus;
     QFrame *fraPlanets = nullptr;
     QFrame *fraZodiacSigns = nullptr;
     QFrame *fraHouses = nullptr;

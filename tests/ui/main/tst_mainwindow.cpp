@@ -782,10 +782,14 @@ void tst_MainWindow::keyboard_castsFromFramesAndActivatesLinks()
         QCOMPARE(viewInFront(), child("fraResult"));
         QCOMPARE(pageInFront(), child(qPrintable(page)));
         QVERIFY(m_platform->openedAddresses().isEmpty());
+        // The keyboard follows into the result view...
+        QCOMPARE(QApplication::focusWidget(), child("cmdBack"));
         // Alt+C is the button's access key.
         // The button answers its access key with an animated click.
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(viewInFront(), child("fraMain"));
+        // ...and back to the choice it came from.
+        QCOMPARE(QApplication::focusWidget(), target);
     }
 }
 
