@@ -191,39 +191,39 @@ void FrmMain::buildDiceView()
     Label1[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Look::place(Label1[1], 1695, 1215, 4215, 195);
 
-    struct FrameSpec
+    struct ChoicePlace
     {
         int left, top, width;
         const char *caption;
         const char *reading;
     };
-    static constexpr std::array<FrameSpec, 4> frames{{
+    static constexpr std::array<ChoicePlace, 4> frames{{
         {2222, 1680, 1000, "Planet", "Casts a planet reading"},
         {3302, 1680, 1000, "Zodiac", "Casts a zodiac sign reading"},
         {4382, 1680, 1000, "House", "Casts a house reading"},
         {2220, 2760, 3165, "Comprehensive", "Casts a comprehensive reading"},
     }};
     for (qint16 index = 0; index < qint16(frames.size()); ++index) {
-        const FrameSpec &spec = frames[index];
-        auto *frame = new ChoiceFrame(QLatin1String(spec.caption), fraMain);
+        const ChoicePlace &choice = frames[index];
+        auto *frame = new ChoiceFrame(QLatin1String(choice.caption), fraMain);
         frame->setObjectName(QStringLiteral("Frame1_%1").arg(index));
         frame->setFont(bold);
         Look::setBackground(frame, ChoiceBackground);
         Look::setTextColour(frame, Qt::black);
         Look::setClickable(frame);
-        frame->setAccessibleName(QLatin1String(spec.caption));
-        frame->setAccessibleDescription(QLatin1String(spec.reading));
-        Look::place(frame, spec.left, spec.top, spec.width, 1000);
+        frame->setAccessibleName(QLatin1String(choice.caption));
+        frame->setAccessibleDescription(QLatin1String(choice.reading));
+        Look::place(frame, choice.left, choice.top, choice.width, 1000);
         connect(frame, &QGroupBox::clicked, this, [this, index] { Frame1_Click(index); });
         Frame1[index] = frame;
     }
 
-    struct DieSpec
+    struct DiePlace
     {
         int frame, left;
         const char *name;
     };
-    static constexpr std::array<DieSpec, 6> dice{{
+    static constexpr std::array<DiePlace, 6> dice{{
         {0, 180, "Planet die"},
         {1, 180, "Zodiac die"},
         {2, 180, "House die"},
