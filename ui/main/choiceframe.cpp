@@ -8,7 +8,7 @@
 
 namespace Zentrova {
 
-ChoiceFrame::ChoiceFrame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+ChoiceFrame::ChoiceFrame(const QString &caption, QWidget *parent) : CaptionFrame(caption, parent)
 {
     setFocusPolicy(Qt::TabFocus);
 }
@@ -43,28 +43,16 @@ bool ChoiceFrame::event(QEvent *event)
             return true;
         }
     }
-    return QGroupBox::event(event);
+    return CaptionFrame::event(event);
 }
 
-// Drawn by hand: an etched border with the caption set into its top line,
-// which the styles' own group boxes on a coloured background show too faintly.
-void ChoiceFrame::paintEvent(QPaintEvent *)
+void ChoiceFrame::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawRect(border.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
-    painter.drawRect(border.adjusted(1, 1, 0, 0));
-
-    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
-    painter.fillRect(caption, palette().brush(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
-
-    if (hasFocus())
-        drawFocusCue(painter, caption, palette().color(QPalette::WindowText));
+    CaptionFrame::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusCue(painter, captionRect(), palette().color(QPalette::WindowText));
+    }
 }
 
 } // namespace Zentrova

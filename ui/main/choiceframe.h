@@ -2,13 +2,12 @@
 // when Space or Enter is pressed while it has the focus.
 #pragma once
 
+#include "ui/captionframe.h"
 #include "ui/clickable.h"
-
-#include <QGroupBox>
 
 namespace Zentrova {
 
-class ChoiceFrame final : public QGroupBox
+class ChoiceFrame final : public CaptionFrame
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChoiceFrame)

@@ -1,9 +1,8 @@
 #include "ui/main/frmmain.h"
 
-#include "resources/pictures.h"
-
 #include "platform/platform.h"
 #include "reading/cast.h"
+#include "resources/pictures.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/main/choiceframe.h"

@@ -1,8 +1,7 @@
 #include "ui/side/frmabout.h"
 
-#include "resources/pictures.h"
-
 #include "platform/platform.h"
+#include "resources/pictures.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"

@@ -1,9 +1,9 @@
 #include "ui/side/frmnagscreen2.h"
 
-#include "resources/pictures.h"
-
 #include "app/shutdown.h"
 #include "platform/platform.h"
+#include "resources/pictures.h"
+#include "ui/captionframe.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
@@ -42,7 +42,7 @@ const QString InvitationText =
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *frame = new QGroupBox(caption, parent);
+    auto *frame = new CaptionFrame(caption, parent);
     frame->setObjectName(name);
     frame->setFont(Look::uiFont(9.75, true));
     Look::setBackground(frame, Navy);

@@ -1,9 +1,9 @@
 // The main window: casting from the dice view, the result pages, the tab
 // strip, the promotional band, the links, the menus, the keyboard and the look.
 #include "recordingplatform.h"
-#include "resources/pictures.h"
 
 #include "reading/modastrodice.h"
+#include "resources/pictures.h"
 #include "ui/look.h"
 #include "ui/main/frmmain.h"
 #include "ui/side/frmnagscreen2.h"
