@@ -10,7 +10,7 @@ PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils imagemagick
 )
 
 install_missing() {

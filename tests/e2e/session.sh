@@ -76,29 +76,58 @@ wait_exit "$second"; status=$?
 check "the second copy ends with status 0 after OK" test "$status" -eq 0
 check "the first copy keeps running" kill -0 "$first"
 
-# The Comprehensive frame, 216 pixels below the top of the client area.
-read -r width height < <(xdotool getwindowgeometry --shell "$main_window" |
-    awk -F= '/WIDTH/{w=$2} /HEIGHT/{h=$2} END{print w, h}')
+others() { xdotool search --onlyvisible --name '^Zentrova v1.0$' 2>/dev/null | grep -v "^$main_window$" | tail -n 1; }
+
+# The colour of one pixel of a window, as #RRGGBB.
+pixel() { # window x y
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+
+# Chooses a menu entry by its access keys; a menu that opens slowly on a busy
+# machine gets another try.
+choose() { # menu-key entry-key
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$main_window" key --clearmodifiers "alt+$1"
+        sleep 0.5
+        xdotool key --clearmodifiers "$2"
+        for _ in $(seq 1 50); do
+            [ -n "$(others)" ] && return 0
+            sleep 0.1
+        done
+        xdotool key --clearmodifiers Escape Escape
+    done
+    return 1
+}
+
+# The Comprehensive frame, 250 pixels below the top of the client area.
+read -r height < <(xdotool getwindowgeometry --shell "$main_window" | awk -F= '/HEIGHT/{print $2}')
 menu_height=$((height - 377))
-xdotool mousemove --window "$main_window" 256 $((menu_height + 250)) click 1
-sleep 0.5
+frame_y=$((menu_height + 250))
+check "the dice view shows the Comprehensive frame" \
+    test "$(pixel "$main_window" 300 "$frame_y")" = "#FF8080"
+xdotool mousemove --window "$main_window" 300 "$frame_y" click 1
+for _ in $(seq 1 50); do
+    [ "$(pixel "$main_window" 300 "$frame_y")" != "#FF8080" ] && break
+    sleep 0.1
+done
+check "a click on it brings the reading in front" \
+    test "$(pixel "$main_window" 300 "$frame_y")" = "#400000"
 shot comprehensive-reading "$main_window"
 # The Houses tab, at the right of the tab row.
 xdotool mousemove --window "$main_window" 210 $((menu_height + 52)) click 1
 sleep 0.3
 shot houses-page "$main_window"
 
-# Help > About Software, then Esc.
-others() { xdotool search --onlyvisible --name '^Zentrova v1.0$' 2>/dev/null | grep -v "^$main_window$" | tail -n 1; }
-xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+h
-sleep 0.3
-xdotool key --clearmodifiers a
-about=""
-for _ in $(seq 1 100); do
-    about=$(others)
-    [ -n "$about" ] && break
+xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+c
+for _ in $(seq 1 50); do
+    [ "$(pixel "$main_window" 300 "$frame_y")" = "#FF8080" ] && break
     sleep 0.1
 done
+check "Alt+C casts again: the dice view is back" \
+    test "$(pixel "$main_window" 300 "$frame_y")" = "#FF8080"
+
+choose h a
+about=$(others)
 check "Help > About Software opens the about window" test -n "$about"
 shot about "$about"
 [ -n "$about" ] && xdotool windowfocus --sync "$about" key --clearmodifiers Escape
@@ -108,15 +137,8 @@ for _ in $(seq 1 100); do
 done
 check "Esc closes the about window" test -z "$(others)"
 
-xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+f
-sleep 0.3
-xdotool key --clearmodifiers x
-farewell=""
-for _ in $(seq 1 100); do
-    farewell=$(others)
-    [ -n "$farewell" ] && break
-    sleep 0.1
-done
+choose f x
+farewell=$(others)
 check "File > Exit shows the farewell window" test -n "$farewell"
 check "File > Exit closes the main window" \
     bash -c "! xdotool search --onlyvisible --name '^Zentrova v1.0$' | grep -qx '$main_window'"
@@ -128,6 +150,26 @@ check "Exit on the farewell window ends the program with status 0" test "$status
 check "the single-instance lock is released" \
     bash -c "! find '$XDG_RUNTIME_DIR' -name '*.lock' | grep -q ."
 check "no web page was opened" test ! -e "$WORK/opened.txt"
+
+# A later start, 20 days on: the update question comes before the main
+# window, and Yes (the default button) opens the download page.
+conf=$(grep -rls "Duration=" "$XDG_CONFIG_HOME" | head -n 1)
+sed -i "s/^Duration=.*/Duration=$(date -d '20 days ago' +%Y-%m-%d)/" "$conf"
+"$BIN" & third=$!; pids+=("$third")
+question=$(wait_window '^Zentrova$')
+check "the update question is asked" test -n "$question"
+check "the main window waits for the answer" \
+    bash -c "! xdotool search --onlyvisible --name '^Zentrova v1.0$' | grep -q ."
+[ -n "$question" ] && xdotool windowfocus --sync "$question" key --clearmodifiers Return
+main_window=$(wait_window '^Zentrova v1.0$')
+check "the main window opens after the answer" test -n "$main_window"
+check "Yes opens the download page" grep -qs "/download-zentrova.html" "$WORK/opened.txt"
+check "the question's date is stored" grep -qs "Duration=$(date +%Y-%m-%d)" "$conf"
+choose f x
+farewell=$(others)
+[ -n "$farewell" ] && xdotool windowfocus --sync "$farewell" key --clearmodifiers alt+x
+wait_exit "$third"; status=$?
+check "the later run ends with status 0" test "$status" -eq 0
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
