@@ -9,7 +9,7 @@ BUILD_DIR="${ZENTROVA_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-dejavu-core
+    fonts-dejavu-core python3-pil
     xvfb xauth xdotool x11-utils imagemagick
 )
 
