@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace Zentrova::Look {
@@ -58,6 +59,30 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
     widget->setPalette(palette);
+}
+
+void useDesktopColours(QWidget *widget)
+{
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourGroup = QPalette::ColorGroup(group);
+            const auto colourRole = QPalette::ColorRole(role);
+            palette.setBrush(colourGroup, colourRole, desktop.brush(colourGroup, colourRole));
+        }
+    }
+    widget->setPalette(palette);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void setClickable(QWidget *widget)

@@ -40,6 +40,11 @@ QFont windowFont();
 // Solid background and text colours through the palette.
 void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
+// Gives a control drawn by the style (button, text box, tab bar) the
+// desktop's colours back, whatever the coloured panel around it sets.
+void useDesktopColours(QWidget *widget);
+// Moves a fixed-size top-level window to the centre of its screen.
+void centreOnScreen(QWidget *window);
 // Marks a control as clickable: the pointing-hand cursor.
 void setClickable(QWidget *widget);
 

@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -96,22 +95,6 @@ void addStacked(QStackedWidget *stack, QWidget *widget)
     widget->setGeometry(QRect(QPoint(0, 0), stack->size()));
 }
 
-// The look of the desktop for the controls drawn by the style (tabs, button),
-// whatever the dark panels around them set.
-void useDesktopColours(QWidget *widget)
-{
-    const QPalette desktop = QApplication::palette(widget);
-    QPalette palette = widget->palette();
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto colourGroup = QPalette::ColorGroup(group);
-            const auto colourRole = QPalette::ColorRole(role);
-            palette.setBrush(colourGroup, colourRole, desktop.brush(colourGroup, colourRole));
-        }
-    }
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 FrmMain::FrmMain(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
@@ -125,8 +108,7 @@ FrmMain::FrmMain(Platform &platform, QWidget *parent) : QMainWindow(parent), m_p
     buildTabOrder();
 
     adjustSize();
-    if (const QScreen *where = screen())
-        move(where->availableGeometry().center() - rect().center());
+    Look::centreOnScreen(this);
     Form_Load();
 }
 
@@ -249,7 +231,7 @@ void FrmMain::buildResultView()
     TS = new TabStrip(fraResult);
     TS->setObjectName(QStringLiteral("TS"));
     TS->setFont(bold);
-    useDesktopColours(TS);
+    Look::useDesktopColours(TS);
     TS->setTabRowHeight(Look::px(450 - 120));
     TS->addTab(QStringLiteral("Planets"));
     TS->addTab(QStringLiteral("Zodiac Sign"));
@@ -319,7 +301,7 @@ void FrmMain::buildResultView()
     cmdBack = new QPushButton(QStringLiteral("&Cast Zentrova Again"), fraResult);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setFont(bold);
-    useDesktopColours(cmdBack);
+    Look::useDesktopColours(cmdBack);
     Look::place(cmdBack, 1380, 3840, 4845, 375);
     connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
 }

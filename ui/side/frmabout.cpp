@@ -124,7 +124,7 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     connect(lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
     connect(lblCoBrand, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
 
-    SideLook::centreOnScreen(this);
+    Look::centreOnScreen(this);
 }
 
 void FrmAbout::cmdOK_Click()

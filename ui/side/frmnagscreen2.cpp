@@ -157,7 +157,7 @@ FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
     connect(cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
 
     Form_Load();
-    SideLook::centreOnScreen(this);
+    Look::centreOnScreen(this);
 }
 
 void FrmNagScreen2::buildReferralFrame()
@@ -166,7 +166,7 @@ void FrmNagScreen2::buildReferralFrame()
         auto *box = new ReferralLineEdit(placeholder, Frame2);
         box->setObjectName(name);
         box->setFont(Look::windowFont());
-        SideLook::keepStandardText(box);
+        Look::useDesktopColours(box);
         return box;
     };
 
@@ -176,7 +176,7 @@ void FrmNagScreen2::buildReferralFrame()
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(Look::uiFont(8.25, true));
-    SideLook::keepStandardText(cmdSubmit);
+    Look::useDesktopColours(cmdSubmit);
     Look::place(cmdSubmit, 1920, 1080, 3375, 285);
 
     txtEmail = addBox(QStringLiteral("txtEmail"), modTellAFriend::EmailPlaceholder);
@@ -196,7 +196,7 @@ void FrmNagScreen2::buildReferralFrame()
     txtMessage = new ReferralTextEdit(modTellAFriend::MessagePlaceholder, Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(Look::windowFont());
-    SideLook::keepStandardText(txtMessage);
+    Look::useDesktopColours(txtMessage);
     txtMessage->setText(modTellAFriend::InitialMessage);
     Look::place(txtMessage, 4800, 3600, 1815, 495);
 

@@ -17,7 +17,6 @@ class ReferralLineEdit final : public QLineEdit
 public:
     ReferralLineEdit(const QString &placeholder, QWidget *parent = nullptr);
 
-    QString placeholder() const { return m_placeholder; }
     // A typed space is dropped and spaceRefused() emitted. Pasted text is
     // taken as it is.
     void setRefusesSpaces(bool refuses) { m_refusesSpaces = refuses; }
@@ -45,7 +44,6 @@ class ReferralTextEdit final : public QPlainTextEdit
 public:
     ReferralTextEdit(const QString &placeholder, QWidget *parent = nullptr);
 
-    QString placeholder() const { return m_placeholder; }
     QString text() const;
     void setText(const QString &text);
 

@@ -1,9 +1,6 @@
 #include "ui/side/sidelook.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QPalette>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -24,29 +21,6 @@ void sizeToText(QLabel *label, int rightEdge)
     }
     const int left = std::max(0, std::min(corner.x(), rightEdge - label->width()));
     label->move(left, corner.y());
-}
-
-void keepStandardText(QWidget *widget)
-{
-    const QPalette standard = QApplication::palette(widget);
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        for (const QPalette::ColorGroup group :
-             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, role, standard.color(group, role));
-    }
-    widget->setPalette(palette);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 } // namespace Zentrova::SideLook
