@@ -10,7 +10,7 @@ PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core python3-pil
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xdotool imagemagick
 )
 
 install_missing() {

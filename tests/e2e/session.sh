@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A whole session with the real program on a real X server: start, a refused
 # second copy, a comprehensive reading, the farewell window and the end.
-# Usage: session.sh ZENTROVA_BINARY [SCREENSHOT_DIR]   (run under xvfb-run)
+# Usage: session.sh ZENTROVA_BINARY [SCREENSHOT_DIR]
+# It starts its own X server (Xvfb) on a free display.
 set -uo pipefail
 
 BIN="$1"
@@ -19,8 +20,14 @@ export PATH="$WORK/bin:$PATH" BROWSER="$WORK/bin/xdg-open"
 failures=0
 passes=0
 pids=()
+xvfb=""
 cleanup() {
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    # A terminated X server removes its lock and socket; a killed one leaves them.
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+    fi
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -61,9 +68,27 @@ shot() { # name window
     return 0
 }
 
+# Xvfb picks a free display itself and names it once it takes connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+xvfb=$!
+for _ in $(seq 1 200); do
+    [ -s "$WORK/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$WORK/display" ]; then
+    echo "FAIL: the X server did not start"; cat "$WORK/xvfb.log"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$WORK/display")"
+
 "$BIN" & first=$!; pids+=("$first")
 main_window=$(wait_window '^Zentrova v1.0$')
 check "the main window opens" test -n "$main_window"
+if [ -z "$main_window" ]; then
+    echo "$passes passed, $failures failed"
+    exit 1
+fi
 check "the first start stores today's date" \
     grep -rqs "Duration=$(date +%Y-%m-%d)" "$XDG_CONFIG_HOME"
 shot dice-view "$main_window"
