@@ -69,7 +69,9 @@ shot() { # name window
 }
 
 # Xvfb picks a free display itself and names it once it takes connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+# -noreset: a server that resets when its last client leaves refuses the
+# next copy started during the reset.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 xvfb=$!
 for _ in $(seq 1 200); do
     [ -s "$WORK/display" ] && break
