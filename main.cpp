@@ -3,6 +3,7 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "platform/nativesettingsstore.h"
+#include "platform/version.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     // The settings are filed under the executable's name, without extension.
     QApplication::setApplicationName(
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QApplication::setApplicationVersion(Zentrova::ProgramVersion);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
 
     // Taken first and held for the whole run. The runtime folder belongs to the
@@ -29,11 +31,12 @@ int main(int argc, char *argv[])
 
     Zentrova::NativeSettingsStore settings(QApplication::applicationName());
     Zentrova::DesktopPlatform platform(instance, settings);
-    if (!Zentrova::StartProgram(platform, instance))
+    Zentrova::Shutdown shutdown(platform);
+    if (!Zentrova::startProgram(platform, instance, shutdown))
         return 0;
     QApplication::exec();
     // Whatever stopped the event loop (the last window closed, the session
     // ended), the program ends the one way it always does.
-    modHelp::EndProgram(platform);
+    shutdown.endProgram();
     return 0;
 }

@@ -7,15 +7,15 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace modHelp {
+namespace Zentrova {
 
-void EndProgram(Zentrova::Platform &platform)
+void Shutdown::endProgram()
 {
     // Closing a window below may run handling that calls back in here; the
     // outer call finishes the work and ends the process.
-    if (platform.isEnding())
+    if (m_ending)
         return;
-    platform.markEnding();
+    m_ending = true;
 
     // Closing one window may delete or open others: work from a snapshot.
     QList<QPointer<QWidget>> windows;
@@ -31,8 +31,8 @@ void EndProgram(Zentrova::Platform &platform)
         window->close();
     }
 
-    platform.settings().flush();
-    platform.endProcess(0);
+    m_platform.settings().flush();
+    m_platform.endProcess(0);
 }
 
-} // namespace modHelp
+} // namespace Zentrova

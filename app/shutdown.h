@@ -1,14 +1,29 @@
 // The one orderly way the program ends.
 #pragma once
 
+#include <QtGlobal>
+
 namespace Zentrova {
+
 class Platform;
-}
 
-namespace modHelp {
+class Shutdown final
+{
+    Q_DISABLE_COPY_MOVE(Shutdown)
 
-// Closes every open window of the program, each at most once, flushes the
-// settings and ends the process. Does not return on the real platform.
-void EndProgram(Zentrova::Platform &platform);
+public:
+    explicit Shutdown(Platform &platform) : m_platform(platform) {}
 
-} // namespace modHelp
+    // Closes every open window of the program, each at most once, flushes the
+    // settings and ends the process. Does not return on the real platform; a
+    // call made while the program is already ending returns at once.
+    void endProgram();
+    // True once endProgram() has begun: the program cannot go back to running.
+    bool isEnding() const { return m_ending; }
+
+private:
+    Platform &m_platform;
+    bool m_ending = false;
+};
+
+} // namespace Zentrova

@@ -4,27 +4,46 @@
 #include "app/singleinstance.h"
 #include "app/updatereminder.h"
 #include "platform/platform.h"
-#include "ui/main/frmmain.h"
+#include "ui/main/mainwindow.h"
+#include "ui/side/farewellwindow.h"
 
 namespace Zentrova {
 
-FrmMain *StartProgram(Platform &platform, const SingleInstance &instance)
+namespace {
+
+void showFarewell(Platform &platform, Shutdown &shutdown)
+{
+    // Once the program is ending there is nothing to hand over to. The
+    // farewell window outlives the main window, so it has no parent.
+    if (shutdown.isEnding())
+        return;
+    auto *farewell = new FarewellWindow(platform);
+    QObject::connect(farewell, &FarewellWindow::quitRequested, farewell,
+                     [&shutdown] { shutdown.endProgram(); });
+    farewell->show();
+}
+
+} // namespace
+
+MainWindow *startProgram(Platform &platform, const SingleInstance &instance, Shutdown &shutdown)
 {
     if (instance.anotherCopyRuns()) {
         // The running copy is left as it is: not activated, not raised.
         platform.showMessage(nullptr, AlreadyRunningMessage, ProgramTitle, MessageIcon::Information,
                              MessageButtons::Ok);
-        modHelp::EndProgram(platform);
+        shutdown.endProgram();
         return nullptr;
     }
 
     platform.random().seedFromClock();
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
 
-    auto *window = new FrmMain(platform);
+    auto *window = new MainWindow(platform);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &MainWindow::closed, window,
+                     [&platform, &shutdown] { showFarewell(platform, shutdown); });
     window->show();
-    window->CoBrand_Randomize();
+    window->chooseBrandBanner();
     return window;
 }
 

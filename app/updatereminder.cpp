@@ -1,7 +1,7 @@
 #include "app/updatereminder.h"
 
 #include "platform/platform.h"
-#include "web/modhelp.h"
+#include "web/links.h"
 
 namespace Zentrova {
 
@@ -26,13 +26,7 @@ QString reminderText(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
-} // namespace Zentrova
-
-namespace modHelp {
-
-using namespace Zentrova;
-
-void UpdateReminder(Platform &platform)
+void runUpdateReminder(Platform &platform)
 {
     // Any failing step abandons the rest of the reminder; start-up goes on.
     SettingsStore &store = platform.settings();
@@ -54,7 +48,7 @@ void UpdateReminder(Platform &platform)
     if (!store.write(ReminderSection, ReminderKey, reminderText(today)))
         return;
     if (answer == MessageAnswer::Yes)
-        OpenDownloadPage(platform);
+        openDownloadPage(platform);
 }
 
-} // namespace modHelp
+} // namespace Zentrova

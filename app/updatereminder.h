@@ -34,10 +34,6 @@ ReminderStep reminderStep(const std::optional<QString> &stored, const QDate &tod
 // The stored text for a date.
 QString reminderText(const QDate &date);
 
+void runUpdateReminder(Platform &platform);
+
 } // namespace Zentrova
-
-namespace modHelp {
-
-void UpdateReminder(Zentrova::Platform &platform);
-
-} // namespace modHelp

@@ -3,7 +3,7 @@
 // click. Targets: a window in well under 100 ms, a cast in well under a frame.
 #include "recordingplatform.h"
 
-#include "ui/main/frmmain.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,7 +18,7 @@ private Q_SLOTS:
         Zentrova::Testing::RecordingPlatform platform;
         QBENCHMARK
         {
-            Zentrova::FrmMain window(platform);
+            Zentrova::MainWindow window(platform);
             QVERIFY(window.findChild<QWidget *>(QStringLiteral("fraMain")));
         }
     }
@@ -26,7 +26,7 @@ private Q_SLOTS:
     void castComprehensiveReading()
     {
         Zentrova::Testing::RecordingPlatform platform;
-        Zentrova::FrmMain window(platform);
+        Zentrova::MainWindow window(platform);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QBENCHMARK

@@ -2,7 +2,7 @@
 // every cast runs. A cast answers a click, so it should stay far below a frame.
 #include "platform/seededrandom.h"
 #include "reading/cast.h"
-#include "reading/modastrodice.h"
+#include "reading/readingtables.h"
 
 #include <QTest>
 
@@ -25,12 +25,12 @@ private Q_SLOTS:
 
     void fillReadingTables()
     {
-        modAstroDice::ReadingTables tables;
+        Zentrova::ReadingTables tables;
         QBENCHMARK
         {
-            tables.FillReadingTables();
+            tables.fill();
         }
-        QVERIFY(!tables.HousesSignificance[11].isEmpty());
+        QVERIFY(!tables.houseSignificances[11].isEmpty());
     }
 };
 

@@ -57,13 +57,6 @@ public:
     // Ends the process. The real platform never returns from it; a recording
     // platform does, so every caller must stop right after the call.
     virtual void endProcess(int status) = 0;
-
-    // Set once shutdown has begun; the process cannot go back to running.
-    bool isEnding() const { return m_ending; }
-    void markEnding() { m_ending = true; }
-
-private:
-    bool m_ending = false;
 };
 
 } // namespace Zentrova

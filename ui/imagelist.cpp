@@ -7,7 +7,7 @@ void ImageList::add(const QPixmap &picture, const QString &key)
     m_pictures.append({picture, key});
 }
 
-QPixmap ImageList::ListImages(int position) const
+QPixmap ImageList::picture(int position) const
 {
     if (position < 1 || position > count())
         return {};

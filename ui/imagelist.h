@@ -15,7 +15,7 @@ public:
 
     int count() const { return int(m_pictures.size()); }
     // Picture at position 1 to count(); a null picture for any other position.
-    QPixmap ListImages(int position) const;
+    QPixmap picture(int position) const;
     QString key(int position) const;
 
 private:

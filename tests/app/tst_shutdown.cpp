@@ -18,8 +18,9 @@ namespace {
 class RecordingWindow final : public QWidget
 {
 public:
-    RecordingWindow(const QString &name, QStringList &log, RecordingPlatform &platform)
-        : m_log(log), m_platform(platform)
+    RecordingWindow(const QString &name, QStringList &log, RecordingPlatform &platform,
+                    Shutdown &shutdown)
+        : m_log(log), m_platform(platform), m_shutdown(shutdown)
     {
         setObjectName(name);
     }
@@ -41,7 +42,7 @@ protected:
         if (deleteOnClose)
             delete deleteOnClose;
         if (endsProgramOnClose) {
-            modHelp::EndProgram(m_platform);
+            m_shutdown.endProgram();
             m_log.append(objectName() + QStringLiteral(" back"));
         }
         event->accept();
@@ -50,6 +51,7 @@ protected:
 private:
     QStringList &m_log;
     RecordingPlatform &m_platform;
+    Shutdown &m_shutdown;
 };
 
 } // namespace
@@ -76,23 +78,24 @@ void TestShutdown::cleanup()
 void TestShutdown::endProgram_closesEveryWindowOnce_withANestedCall()
 {
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     QStringList log;
-    auto *main = new RecordingWindow("main", log, platform);
+    auto *main = new RecordingWindow("main", log, platform, shutdown);
     main->setAttribute(Qt::WA_DeleteOnClose);
-    auto *farewell = new RecordingWindow("farewell", log, platform);
+    auto *farewell = new RecordingWindow("farewell", log, platform, shutdown);
     farewell->endsProgramOnClose = true;
-    auto *hidden = new RecordingWindow("hidden", log, platform);
-    auto *about = new RecordingWindow("about", log, platform);
+    auto *hidden = new RecordingWindow("hidden", log, platform, shutdown);
+    auto *about = new RecordingWindow("about", log, platform, shutdown);
     QPointer<QWidget> mainAlive = main;
     main->show();
     farewell->show();
     about->show();
 
-    modHelp::EndProgram(platform);
+    shutdown.endProgram();
 
     QCOMPARE(platform.endings, QList<int>{0});
     QCOMPARE(platform.store.flushes, 1);
-    QVERIFY(platform.isEnding());
+    QVERIFY(shutdown.isEnding());
     // Windows close first, then the settings are flushed and the process ends.
     for (const RecordingWindow *window : {farewell, hidden, about}) {
         QCOMPARE(window->endingsSeen, 0);
@@ -120,11 +123,12 @@ void TestShutdown::endProgram_closesEveryWindowOnce_withANestedCall()
 void TestShutdown::endProgram_enteredFromAWindowsClosing_closesTheOthersOnce()
 {
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     QStringList log;
-    auto *farewell = new RecordingWindow("farewell", log, platform);
+    auto *farewell = new RecordingWindow("farewell", log, platform, shutdown);
     farewell->endsProgramOnClose = true;
-    auto *about = new RecordingWindow("about", log, platform);
-    auto *main = new RecordingWindow("main", log, platform);
+    auto *about = new RecordingWindow("about", log, platform, shutdown);
+    auto *main = new RecordingWindow("main", log, platform, shutdown);
     farewell->show();
     about->show();
     main->hide();
@@ -151,9 +155,10 @@ void TestShutdown::endProgram_enteredFromAWindowsClosing_closesTheOthersOnce()
 void TestShutdown::endProgram_skipsAWindowDeletedWhileClosingAnother()
 {
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     QStringList log;
-    auto *first = new RecordingWindow("first", log, platform);
-    auto *second = new RecordingWindow("second", log, platform);
+    auto *first = new RecordingWindow("first", log, platform, shutdown);
+    auto *second = new RecordingWindow("second", log, platform, shutdown);
     // Whichever is closed first deletes the other.
     first->deleteOnClose = second;
     second->deleteOnClose = first;
@@ -162,7 +167,7 @@ void TestShutdown::endProgram_skipsAWindowDeletedWhileClosingAnother()
     first->show();
     second->show();
 
-    modHelp::EndProgram(platform);
+    shutdown.endProgram();
 
     QCOMPARE(log.size(), 1);
     QCOMPARE(int(firstAlive.isNull()) + int(secondAlive.isNull()), 1);
@@ -174,15 +179,16 @@ void TestShutdown::endProgram_skipsAWindowDeletedWhileClosingAnother()
 void TestShutdown::endProgram_beforeAnyWindow_endsAtOnce()
 {
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 
-    modHelp::EndProgram(platform);
+    shutdown.endProgram();
     QCOMPARE(platform.endings, QList<int>{0});
     QCOMPARE(platform.store.flushes, 1);
     QCOMPARE(platform.store.reads + platform.store.writes, 0);
 
     // Once ending, a later call adds nothing.
-    modHelp::EndProgram(platform);
+    shutdown.endProgram();
     QCOMPARE(platform.endings, QList<int>{0});
 }
 

@@ -1,8 +1,9 @@
 #include "recordingplatform.h"
 
+#include "app/shutdown.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
-#include "ui/main/frmmain.h"
+#include "ui/main/mainwindow.h"
 #include "web/siteaddresses.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ int mainWindows()
 {
     int count = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
-        count += qobject_cast<FrmMain *>(window) != nullptr;
+        count += qobject_cast<MainWindow *>(window) != nullptr;
     return count;
 }
 
@@ -72,6 +73,7 @@ void TestStartup::secondCopy_isRefusedWithoutAWindowOrTheStore()
     QVERIFY(!second.tryAcquire());
 
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     platform.useScript({0.5});
     platform.store.values.insert(Key, "2001-01-01");
     bool windowWhileAsking = true;
@@ -79,7 +81,7 @@ void TestStartup::secondCopy_isRefusedWithoutAWindowOrTheStore()
         windowWhileAsking = mainWindows() > 0;
     };
 
-    FrmMain *window = StartProgram(platform, second);
+    MainWindow *window = startProgram(platform, second, shutdown);
 
     QCOMPARE(window, nullptr);
     QCOMPARE(platform.messages.size(), 1);
@@ -126,6 +128,7 @@ void TestStartup::start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand()
     SingleInstance instance(m_runtime->path(), "zentrova.lock");
     QVERIFY(instance.tryAcquire());
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
     // The brand draw comes first after seeding; a draw before it would shift it.
     platform.useScript({draw, 0.5});
     platform.store.values.insert(Key, platform.todayDate.addDays(-15).toString(Qt::ISODate));
@@ -137,7 +140,7 @@ void TestStartup::start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand()
         windowsWhileAsking = mainWindows();
     };
 
-    QPointer<FrmMain> window = StartProgram(platform, instance);
+    QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
 
     QVERIFY(window);
     QCOMPARE(seedingsWhileAsking, 1);
@@ -168,8 +171,9 @@ void TestStartup::firstStart_asksNothingAndRecordsToday()
     SingleInstance instance(m_runtime->path(), "zentrova.lock");
     QVERIFY(instance.tryAcquire());
     RecordingPlatform platform;
+    Shutdown shutdown(platform);
 
-    QPointer<FrmMain> window = StartProgram(platform, instance);
+    QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
 
     QVERIFY(window);
     QVERIFY(platform.messages.isEmpty());

@@ -133,7 +133,7 @@ void TestUpdateReminder::updateReminder_asksAtMostOnceInFifteenDays()
     platform.store.failReads = store == Store::Unreadable;
     platform.store.failWrites = store == Store::Unwritable;
 
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(platform.messages.size(), asks ? 1 : 0);
     if (asks) {
@@ -172,7 +172,7 @@ void TestUpdateReminder::updateReminder_asksItsQuestionWithoutAParent()
         storedWhileAsking = platform.store.writes > 0;
     };
 
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages.constFirst().parent.isNull());
@@ -185,15 +185,15 @@ void TestUpdateReminder::updateReminder_writesADateThatReadsBackAsTheSameDay()
     // Two runs fifteen days apart: the first records its day, the second asks.
     RecordingPlatform platform;
     platform.todayDate = QDate(1999, 12, 31);
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
     QCOMPARE(QDate::fromString(platform.store.values.value(Key), Qt::ISODate), platform.todayDate);
 
     platform.todayDate = platform.todayDate.addDays(14);
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
     QVERIFY(platform.messages.isEmpty());
 
     platform.todayDate = platform.todayDate.addDays(1);
-    modHelp::UpdateReminder(platform);
+    runUpdateReminder(platform);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.store.values.value(Key), QStringLiteral("2000-01-15"));
 }

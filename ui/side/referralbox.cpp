@@ -1,6 +1,6 @@
 #include "ui/side/referralbox.h"
 
-#include "ui/side/modtellafriend.h"
+#include "web/referral.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -25,14 +25,14 @@ ReferralLineEdit::ReferralLineEdit(const QString &placeholder, QWidget *parent)
 
 void ReferralLineEdit::focusInEvent(QFocusEvent *event)
 {
-    if (movesWithinWindow(event) && modTellAFriend::TrimSpaces(text()) == m_placeholder)
+    if (movesWithinWindow(event) && trimSpaces(text()) == m_placeholder)
         clear();
     QLineEdit::focusInEvent(event);
 }
 
 void ReferralLineEdit::focusOutEvent(QFocusEvent *event)
 {
-    if (movesWithinWindow(event) && modTellAFriend::TrimSpaces(text()).isEmpty())
+    if (movesWithinWindow(event) && trimSpaces(text()).isEmpty())
         setText(m_placeholder);
     QLineEdit::focusOutEvent(event);
 }
@@ -74,14 +74,14 @@ void ReferralTextEdit::setText(const QString &text)
 
 void ReferralTextEdit::focusInEvent(QFocusEvent *event)
 {
-    if (movesWithinWindow(event) && modTellAFriend::TrimSpaces(text()) == m_placeholder)
+    if (movesWithinWindow(event) && trimSpaces(text()) == m_placeholder)
         clear();
     QPlainTextEdit::focusInEvent(event);
 }
 
 void ReferralTextEdit::focusOutEvent(QFocusEvent *event)
 {
-    if (movesWithinWindow(event) && modTellAFriend::TrimSpaces(text()).isEmpty())
+    if (movesWithinWindow(event) && trimSpaces(text()).isEmpty())
         setText(m_placeholder);
     QPlainTextEdit::focusOutEvent(event);
 }

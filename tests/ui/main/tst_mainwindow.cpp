@@ -2,12 +2,11 @@
 // strip, the promotional band, the links, the menus, the keyboard and the look.
 #include "recordingplatform.h"
 
-#include "reading/modastrodice.h"
+#include "reading/readingtables.h"
 #include "resources/pictures.h"
 #include "ui/look.h"
-#include "ui/main/frmmain.h"
-#include "ui/side/frmnagscreen2.h"
-#include "web/modhelp.h"
+#include "ui/main/mainwindow.h"
+#include "web/links.h"
 #include "web/siteaddresses.h"
 
 #include <QAction>
@@ -18,6 +17,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -95,8 +95,8 @@ private slots:
     void coBrandDraw_showsExactlyOneLabel();
     void linksAndMenus_openTheirPage_withoutChangingReading_data();
     void linksAndMenus_openTheirPage_withoutChangingReading();
-    void closing_handsOverToTheFarewellWindowOnce_data();
-    void closing_handsOverToTheFarewellWindowOnce();
+    void closing_emitsClosedOnceAndKeepsTheReading_data();
+    void closing_emitsClosedOnceAndKeepsTheReading();
     void about_isModalOverTheMainWindowUntilClosed();
     void window_hasFixedClientAreaAndNoMaximise();
     void controls_sitAtTheirTwipsGeometry_data();
@@ -124,13 +124,13 @@ private:
     QStringList resultTexts() const;
 
     std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<FrmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_MainWindow::init()
 {
     m_platform = std::make_unique<RecordingPlatform>();
-    m_window = std::make_unique<FrmMain>(*m_platform);
+    m_window = std::make_unique<MainWindow>(*m_platform);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -200,7 +200,7 @@ void tst_MainWindow::opens_onDiceViewWithOnePipHalvesAndFirstTab()
 {
     QCOMPARE(viewInFront(), child("fraMain"));
     QCOMPARE(child<QTabBar>("TS_tabs")->currentIndex(), 0);
-    const QPixmap onePip = m_window->diceImages().ListImages(1);
+    const QPixmap onePip = m_window->diceImages().picture(1);
     QVERIFY(!onePip.isNull());
     for (const char *name :
          {"picDice1_0", "picDice1_1", "picDice2_0", "picDice2_1", "picDice3_0", "picDice3_1"}) {
@@ -313,15 +313,15 @@ void tst_MainWindow::cast_showsHalvesAndSelectedRows()
         }
     }
 
-    modAstroDice::ReadingTables tables;
-    tables.FillReadingTables();
-    QCOMPARE(child<QLabel>("lblPlanetsName")->text(), tables.PlanetsName[row - 1]);
-    QCOMPARE(child<QLabel>("lblPlanetsSignificance")->text(), tables.PlanetsSignificance[row - 1]);
-    QCOMPARE(child<QLabel>("lblZodiacSignsName")->text(), tables.ZodiacSignsName[row - 1]);
+    ReadingTables tables;
+    tables.fill();
+    QCOMPARE(child<QLabel>("lblPlanetsName")->text(), tables.planetNames[row - 1]);
+    QCOMPARE(child<QLabel>("lblPlanetsSignificance")->text(), tables.planetSignificances[row - 1]);
+    QCOMPARE(child<QLabel>("lblZodiacSignsName")->text(), tables.zodiacSignNames[row - 1]);
     QCOMPARE(child<QLabel>("lblZodiacSignsSignificance")->text(),
-             tables.ZodiacSignsSignificance[row - 1]);
-    QCOMPARE(child<QLabel>("lblHousesName")->text(), tables.HousesName[row - 1]);
-    QCOMPARE(child<QLabel>("lblHousesSignificance")->text(), tables.HousesSignificance[row - 1]);
+             tables.zodiacSignSignificances[row - 1]);
+    QCOMPARE(child<QLabel>("lblHousesName")->text(), tables.houseNames[row - 1]);
+    QCOMPARE(child<QLabel>("lblHousesSignificance")->text(), tables.houseSignificances[row - 1]);
     if (row == 1) {
         QCOMPARE(child<QLabel>("lblPlanetsName")->text(), QStringLiteral("Sun"));
         QCOMPARE(child<QLabel>("lblZodiacSignsName")->text(), QStringLiteral("Aries"));
@@ -336,11 +336,11 @@ void tst_MainWindow::cast_showsHalvesAndSelectedRows()
 
     const QPixmap planet = child<QLabel>("imgPlanets")->pixmap();
     QVERIFY(!planet.isNull());
-    QCOMPARE(planet.cacheKey(), m_window->planetImages().ListImages(row).cacheKey());
+    QCOMPARE(planet.cacheKey(), m_window->planetImages().picture(row).cacheKey());
     QCOMPARE(planet.toImage(), Look::picture(Pictures::planet(row)).toImage());
     const QPixmap sign = child<QLabel>("picZodiacSign")->pixmap();
     QVERIFY(!sign.isNull());
-    QCOMPARE(sign.cacheKey(), m_window->zodiacSignImages().ListImages(row).cacheKey());
+    QCOMPARE(sign.cacheKey(), m_window->zodiacSignImages().picture(row).cacheKey());
     QCOMPARE(sign.toImage(), Look::picture(Pictures::zodiac(row)).toImage());
 
     // The name labels size themselves to their one line.
@@ -366,7 +366,7 @@ void tst_MainWindow::castAgain_resetsHalvesAndKeepsReadingBehindDiceView()
     click("cmdBack");
 
     QCOMPARE(viewInFront(), child("fraMain"));
-    const qint64 onePip = m_window->diceImages().ListImages(1).cacheKey();
+    const qint64 onePip = m_window->diceImages().picture(1).cacheKey();
     for (const char *name :
          {"picDice1_0", "picDice1_1", "picDice2_0", "picDice2_1", "picDice3_0", "picDice3_1"}) {
         QLabel *picture = child<QLabel>(name);
@@ -468,7 +468,7 @@ void tst_MainWindow::coBrandDraw_showsExactlyOneLabel()
     QFETCH(QString, inFront);
 
     m_platform->useScript({draw});
-    m_window->CoBrand_Randomize();
+    m_window->chooseBrandBanner();
     QCOMPARE(m_window->coBrandRandomNumber(), number);
 
     const bool coBrand = inFront == QLatin1String("lblCobrand");
@@ -481,7 +481,7 @@ void tst_MainWindow::coBrandDraw_showsExactlyOneLabel()
 
     click(qPrintable(inFront));
     QCOMPARE(m_platform->openedAddresses(),
-             addressesOf(coBrand ? &modHelp::OpenCoBrandPage : &modHelp::OpenFullBrandPage));
+             addressesOf(coBrand ? &openCoBrandingPage : &openFullBrandingPage));
 }
 
 void tst_MainWindow::linksAndMenus_openTheirPage_withoutChangingReading_data()
@@ -489,11 +489,11 @@ void tst_MainWindow::linksAndMenus_openTheirPage_withoutChangingReading_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<LinkOperation>("operation");
 
-    QTest::newRow("Online Help") << "mnuOnline" << &modHelp::OpenOnlineHelp;
-    QTest::newRow("Visit Us Online") << "mnuVisit" << &modHelp::OpenHomePage;
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << &modHelp::OpenDownloadPage;
-    QTest::newRow("Donate") << "mnuDonate" << &modHelp::OpenDonatePage;
-    QTest::newRow("link line") << "Label14" << &modHelp::OpenHomePage;
+    QTest::newRow("Online Help") << "mnuOnline" << &openOnlineHelp;
+    QTest::newRow("Visit Us Online") << "mnuVisit" << &openHomePage;
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << &openDownloadPage;
+    QTest::newRow("Donate") << "mnuDonate" << &openDonatePage;
+    QTest::newRow("link line") << "Label14" << &openHomePage;
 }
 
 void tst_MainWindow::linksAndMenus_openTheirPage_withoutChangingReading()
@@ -524,7 +524,7 @@ void tst_MainWindow::linksAndMenus_openTheirPage_withoutChangingReading()
     QCOMPARE(resultTexts(), reading);
 }
 
-void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce_data()
+void tst_MainWindow::closing_emitsClosedOnceAndKeepsTheReading_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("File > Exit") << QStringLiteral("menu");
@@ -532,13 +532,14 @@ void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce_data()
     QTest::newRow("close box") << QStringLiteral("close");
 }
 
-void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce()
+void tst_MainWindow::closing_emitsClosedOnceAndKeepsTheReading()
 {
     QFETCH(QString, how);
     click("Frame1_3");
     const QStringList reading = resultTexts();
     CloseCounter counter;
     m_window->installEventFilter(&counter);
+    QSignalSpy closed(m_window.get(), &MainWindow::closed);
 
     if (how == QLatin1String("menu")) {
         child<QAction>("mnuExit")->trigger();
@@ -553,23 +554,10 @@ void tst_MainWindow::closing_handsOverToTheFarewellWindowOnce()
 
     QTRY_VERIFY(!m_window->isVisible());
     QCOMPARE(counter.closes, 1);
-    QList<FrmNagScreen2 *> farewells;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *farewell = qobject_cast<FrmNagScreen2 *>(widget);
-            farewell && farewell->isVisible())
-            farewells.append(farewell);
-    }
-    QCOMPARE(farewells.size(), 1);
-    QVERIFY(farewells.first()->parentWidget() == nullptr);
+    QCOMPARE(closed.size(), 1);
     QVERIFY(m_platform->openedAddresses().isEmpty());
     QVERIFY(m_platform->endings.isEmpty());
     QCOMPARE(resultTexts(), reading);
-
-    // Closing the farewell window is what ends the program.
-    QPointer<FrmNagScreen2> farewell = farewells.first();
-    farewell->close();
-    QCOMPARE(m_platform->endings, QList<int>{0});
-    QTRY_VERIFY(farewell.isNull());
 }
 
 void tst_MainWindow::about_isModalOverTheMainWindowUntilClosed()
@@ -776,7 +764,7 @@ void tst_MainWindow::keyboard_castsFromFramesAndActivatesLinks()
     QTest::keyClick(target, Qt::Key(key));
 
     if (page.isEmpty()) {
-        QCOMPARE(m_platform->openedAddresses(), addressesOf(&modHelp::OpenHomePage));
+        QCOMPARE(m_platform->openedAddresses(), addressesOf(&openHomePage));
         QCOMPARE(viewInFront(), child("fraMain"));
     } else {
         QCOMPARE(viewInFront(), child("fraResult"));
@@ -796,7 +784,7 @@ void tst_MainWindow::keyboard_castsFromFramesAndActivatesLinks()
 void tst_MainWindow::keyboard_tabsThroughFramesAndSwitchesPages()
 {
     m_platform->useScript({0.0}); // co-brand label in front
-    m_window->CoBrand_Randomize();
+    m_window->chooseBrandBanner();
 
     QWidget *frame = child("Frame1_0");
     frame->setFocus(Qt::TabFocusReason);
@@ -826,15 +814,15 @@ void tst_MainWindow::everySignificance_fitsItsLabel_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
 
-    modAstroDice::ReadingTables tables;
-    tables.FillReadingTables();
-    for (int row = 1; row <= modAstroDice::TableRows; ++row) {
+    ReadingTables tables;
+    tables.fill();
+    for (int row = 1; row <= TableRows; ++row) {
         QTest::addRow("planet %d", row)
-            << "lblPlanetsSignificance" << tables.PlanetsSignificance[row - 1];
+            << "lblPlanetsSignificance" << tables.planetSignificances[row - 1];
         QTest::addRow("zodiac sign %d", row)
-            << "lblZodiacSignsSignificance" << tables.ZodiacSignsSignificance[row - 1];
+            << "lblZodiacSignsSignificance" << tables.zodiacSignSignificances[row - 1];
         QTest::addRow("house %d", row)
-            << "lblHousesSignificance" << tables.HousesSignificance[row - 1];
+            << "lblHousesSignificance" << tables.houseSignificances[row - 1];
     }
 }
 

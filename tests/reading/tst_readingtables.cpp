@@ -1,10 +1,10 @@
-#include "reading/modastrodice.h"
+#include "reading/readingtables.h"
 
 #include <QTest>
 
-using modAstroDice::ReadingTable;
-using modAstroDice::ReadingTables;
-using modAstroDice::TableRows;
+using Zentrova::ReadingTable;
+using Zentrova::ReadingTables;
+using Zentrova::TableRows;
 
 namespace {
 
@@ -76,33 +76,33 @@ const ReadingTable &namesOf(const ReadingTables &tables, Table table)
 {
     switch (table) {
     case Table::Planets:
-        return tables.PlanetsName;
+        return tables.planetNames;
     case Table::ZodiacSigns:
-        return tables.ZodiacSignsName;
+        return tables.zodiacSignNames;
     case Table::Houses:
         break;
     }
-    return tables.HousesName;
+    return tables.houseNames;
 }
 
 const ReadingTable &significancesOf(const ReadingTables &tables, Table table)
 {
     switch (table) {
     case Table::Planets:
-        return tables.PlanetsSignificance;
+        return tables.planetSignificances;
     case Table::ZodiacSigns:
-        return tables.ZodiacSignsSignificance;
+        return tables.zodiacSignSignificances;
     case Table::Houses:
         break;
     }
-    return tables.HousesSignificance;
+    return tables.houseSignificances;
 }
 
 std::array<ReadingTable *, 6> allTables(ReadingTables &tables)
 {
-    return {&tables.PlanetsName,     &tables.PlanetsSignificance,
-            &tables.ZodiacSignsName, &tables.ZodiacSignsSignificance,
-            &tables.HousesName,      &tables.HousesSignificance};
+    return {&tables.planetNames,     &tables.planetSignificances,
+            &tables.zodiacSignNames, &tables.zodiacSignSignificances,
+            &tables.houseNames,      &tables.houseSignificances};
 }
 
 bool isPlainAsciiLine(const QString &text)
@@ -117,7 +117,7 @@ bool isPlainAsciiLine(const QString &text)
 ReadingTables filledTables()
 {
     ReadingTables tables;
-    tables.FillReadingTables();
+    tables.fill();
     return tables;
 }
 
@@ -163,16 +163,16 @@ void TestTables::fill_writesTwelvePlainOneLineRowsToEveryTable()
     }
 
     for (int row = 0; row < TableRows; ++row) {
-        QVERIFY2(tables.PlanetsName[row].size() >= 3 && tables.PlanetsName[row].size() <= 11,
-                 qPrintable(tables.PlanetsName[row]));
-        QVERIFY2(tables.ZodiacSignsName[row].size() >= 3 &&
-                     tables.ZodiacSignsName[row].size() <= 11,
-                 qPrintable(tables.ZodiacSignsName[row]));
-        QVERIFY2(tables.HousesName[row].size() >= 31 && tables.HousesName[row].size() <= 38,
-                 qPrintable(tables.HousesName[row]));
+        QVERIFY2(tables.planetNames[row].size() >= 3 && tables.planetNames[row].size() <= 11,
+                 qPrintable(tables.planetNames[row]));
+        QVERIFY2(tables.zodiacSignNames[row].size() >= 3 &&
+                     tables.zodiacSignNames[row].size() <= 11,
+                 qPrintable(tables.zodiacSignNames[row]));
+        QVERIFY2(tables.houseNames[row].size() >= 31 && tables.houseNames[row].size() <= 38,
+                 qPrintable(tables.houseNames[row]));
         for (const ReadingTable *texts :
-             {&tables.PlanetsSignificance, &tables.ZodiacSignsSignificance,
-              &tables.HousesSignificance}) {
+             {&tables.planetSignificances, &tables.zodiacSignSignificances,
+              &tables.houseSignificances}) {
             const QString &text = (*texts)[row];
             QVERIFY2(text.size() >= 101 && text.size() <= 728, qPrintable(text));
         }
@@ -183,14 +183,14 @@ void TestTables::secondFill_leavesEveryEntryUnchanged()
 {
     ReadingTables tables = filledTables();
     const ReadingTables afterFirst = tables;
-    tables.FillReadingTables();
+    tables.fill();
 
-    QCOMPARE(tables.PlanetsName, afterFirst.PlanetsName);
-    QCOMPARE(tables.PlanetsSignificance, afterFirst.PlanetsSignificance);
-    QCOMPARE(tables.ZodiacSignsName, afterFirst.ZodiacSignsName);
-    QCOMPARE(tables.ZodiacSignsSignificance, afterFirst.ZodiacSignsSignificance);
-    QCOMPARE(tables.HousesName, afterFirst.HousesName);
-    QCOMPARE(tables.HousesSignificance, afterFirst.HousesSignificance);
+    QCOMPARE(tables.planetNames, afterFirst.planetNames);
+    QCOMPARE(tables.planetSignificances, afterFirst.planetSignificances);
+    QCOMPARE(tables.zodiacSignNames, afterFirst.zodiacSignNames);
+    QCOMPARE(tables.zodiacSignSignificances, afterFirst.zodiacSignSignificances);
+    QCOMPARE(tables.houseNames, afterFirst.houseNames);
+    QCOMPARE(tables.houseSignificances, afterFirst.houseSignificances);
 }
 
 void TestTables::fill_replacesWhatTheEntriesHeld()
@@ -200,14 +200,14 @@ void TestTables::fill_replacesWhatTheEntriesHeld()
     for (ReadingTable *table : allTables(tables))
         table->fill(QStringLiteral("left over from somewhere else"));
 
-    tables.FillReadingTables();
+    tables.fill();
 
-    QCOMPARE(tables.PlanetsName, expected.PlanetsName);
-    QCOMPARE(tables.PlanetsSignificance, expected.PlanetsSignificance);
-    QCOMPARE(tables.ZodiacSignsName, expected.ZodiacSignsName);
-    QCOMPARE(tables.ZodiacSignsSignificance, expected.ZodiacSignsSignificance);
-    QCOMPARE(tables.HousesName, expected.HousesName);
-    QCOMPARE(tables.HousesSignificance, expected.HousesSignificance);
+    QCOMPARE(tables.planetNames, expected.planetNames);
+    QCOMPARE(tables.planetSignificances, expected.planetSignificances);
+    QCOMPARE(tables.zodiacSignNames, expected.zodiacSignNames);
+    QCOMPARE(tables.zodiacSignSignificances, expected.zodiacSignSignificances);
+    QCOMPARE(tables.houseNames, expected.houseNames);
+    QCOMPARE(tables.houseSignificances, expected.houseSignificances);
 }
 
 void TestTables::row_showsItsNameAndSignificance_data()
@@ -246,20 +246,20 @@ void TestTables::row_showsItsNameAndSignificance()
 void TestTables::planetRowsElevenAndTwelve_repeatMercuryAndVenus()
 {
     const ReadingTables tables = filledTables();
-    QCOMPARE(tables.PlanetsName[10], QStringLiteral("Mercury"));
-    QCOMPARE(tables.PlanetsName[11], QStringLiteral("Venus"));
-    QCOMPARE(tables.PlanetsName[10], tables.PlanetsName[2]);
-    QCOMPARE(tables.PlanetsName[11], tables.PlanetsName[3]);
-    QCOMPARE(tables.PlanetsSignificance[10], tables.PlanetsSignificance[2]);
-    QCOMPARE(tables.PlanetsSignificance[11], tables.PlanetsSignificance[3]);
-    QVERIFY(tables.PlanetsSignificance[2] != tables.PlanetsSignificance[3]);
+    QCOMPARE(tables.planetNames[10], QStringLiteral("Mercury"));
+    QCOMPARE(tables.planetNames[11], QStringLiteral("Venus"));
+    QCOMPARE(tables.planetNames[10], tables.planetNames[2]);
+    QCOMPARE(tables.planetNames[11], tables.planetNames[3]);
+    QCOMPARE(tables.planetSignificances[10], tables.planetSignificances[2]);
+    QCOMPARE(tables.planetSignificances[11], tables.planetSignificances[3]);
+    QVERIFY(tables.planetSignificances[2] != tables.planetSignificances[3]);
 }
 
 void TestTables::housesTwoAndEleven_shareEightOpeningWordsThenDiffer()
 {
     const ReadingTables tables = filledTables();
-    const QStringList second = tables.HousesSignificance[1].split(u' ');
-    const QStringList eleventh = tables.HousesSignificance[10].split(u' ');
+    const QStringList second = tables.houseSignificances[1].split(u' ');
+    const QStringList eleventh = tables.houseSignificances[10].split(u' ');
 
     QVERIFY(second.size() > 8 && eleventh.size() > 8);
     QCOMPARE(second.mid(0, 8), eleventh.mid(0, 8));
@@ -268,4 +268,4 @@ void TestTables::housesTwoAndEleven_shareEightOpeningWordsThenDiffer()
 }
 
 QTEST_GUILESS_MAIN(TestTables)
-#include "tst_tables.moc"
+#include "tst_readingtables.moc"

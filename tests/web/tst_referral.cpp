@@ -1,15 +1,11 @@
 // The referral checks, their messages and the request sent to the browser.
-#include "recordingplatform.h"
-
-#include "ui/side/modtellafriend.h"
+#include "web/referral.h"
 #include "web/siteaddresses.h"
 
 #include <QTest>
 #include <QUrlQuery>
 
 using namespace Zentrova;
-using namespace modTellAFriend;
-using Zentrova::Testing::RecordingPlatform;
 
 namespace {
 
@@ -24,7 +20,7 @@ QList<QPair<QString, QString>> decodedItems(const QString &request)
 
 } // namespace
 
-class TestTellAFriend : public QObject
+class TestReferral : public QObject
 {
     Q_OBJECT
 
@@ -43,14 +39,12 @@ private slots:
     void buildRequest_deliversEachTypedValueAsOneValue_data();
     void buildRequest_deliversEachTypedValueAsOneValue();
 
-    void submit_validEntries_opensTrimmedRequestOnce();
-    void submit_refusedEntries_showErrorAndSendNothing_data();
-    void submit_refusedEntries_showErrorAndSendNothing();
-    void submit_storesTrimmedFieldsEvenWhenRefused();
-    void submit_againOpensSameRequestAgain();
+    void referralProblem_acceptsTrimmedValidEntries();
+    void referralProblem_checksAddressesBeforeEntries_data();
+    void referralProblem_checksAddressesBeforeEntries();
 };
 
-void TestTellAFriend::trimSpaces_removesOuterSpacesOnly_data()
+void TestReferral::trimSpaces_removesOuterSpacesOnly_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
@@ -65,14 +59,14 @@ void TestTellAFriend::trimSpaces_removesOuterSpacesOnly_data()
         << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
 }
 
-void TestTellAFriend::trimSpaces_removesOuterSpacesOnly()
+void TestReferral::trimSpaces_removesOuterSpacesOnly()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(TrimSpaces(text), trimmed);
+    QCOMPARE(trimSpaces(text), trimmed);
 }
 
-void TestTellAFriend::checkAddresses_givesFirstFailingMessage_data()
+void TestReferral::checkAddresses_givesFirstFailingMessage_data()
 {
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("friendEmail");
@@ -104,15 +98,15 @@ void TestTellAFriend::checkAddresses_givesFirstFailingMessage_data()
                                << "@b@.c" << QString();
 }
 
-void TestTellAFriend::checkAddresses_givesFirstFailingMessage()
+void TestReferral::checkAddresses_givesFirstFailingMessage()
 {
     QFETCH(QString, email);
     QFETCH(QString, friendEmail);
     QFETCH(QString, message);
-    QCOMPARE(CheckAddresses(email, friendEmail), message);
+    QCOMPARE(checkAddresses(email, friendEmail), message);
 }
 
-void TestTellAFriend::checkReferral_reportsFirstMissingFieldInFormOrder_data()
+void TestReferral::checkReferral_reportsFirstMissingFieldInFormOrder_data()
 {
     QTest::addColumn<Referral>("fields");
     QTest::addColumn<QString>("message");
@@ -159,16 +153,16 @@ void TestTellAFriend::checkReferral_reportsFirstMissingFieldInFormOrder_data()
     QTest::newRow("then friend's e-mail") << allMissing << FriendEmailMissingMessage;
 }
 
-void TestTellAFriend::checkReferral_reportsFirstMissingFieldInFormOrder()
+void TestReferral::checkReferral_reportsFirstMissingFieldInFormOrder()
 {
     QFETCH(Referral, fields);
     QFETCH(QString, message);
-    QCOMPARE(CheckReferral(fields), message);
+    QCOMPARE(checkReferral(fields), message);
 }
 
-void TestTellAFriend::buildRequest_keepsAddressPathAndKeyOrder()
+void TestReferral::buildRequest_keepsAddressPathAndKeyOrder()
 {
-    const QString request = BuildRequest(Valid);
+    const QString request = buildRequestUrl(Valid);
     QVERIFY(request.startsWith(MainSiteAddress + "/qvms-refer-a-friend.php?taf1=Ann&taf2="));
 
     const QUrl url(request);
@@ -184,14 +178,14 @@ void TestTellAFriend::buildRequest_keepsAddressPathAndKeyOrder()
     QCOMPARE(items.at(5).second, ProductSiteAddress + "/");
 }
 
-void TestTellAFriend::buildRequest_carriesUntouchedMessageWithItsLineBreak()
+void TestReferral::buildRequest_carriesUntouchedMessageWithItsLineBreak()
 {
-    const QString request = BuildRequest(Valid);
+    const QString request = buildRequestUrl(Valid);
     QVERIFY2(request.contains("&taf3=Your%20Message%0D%0A&taf4="), qPrintable(request));
     QCOMPARE(decodedItems(request).at(2).second, QStringLiteral("Your Message\r\n"));
 }
 
-void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue_data()
+void TestReferral::buildRequest_deliversEachTypedValueAsOneValue_data()
 {
     QTest::addColumn<QString>("typed");
 
@@ -208,18 +202,17 @@ void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue_data()
     QTest::newRow("apostrophe and quotes") << QStringLiteral("O'Neil \"Jr\" <b>");
 }
 
-void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue()
+void TestReferral::buildRequest_deliversEachTypedValueAsOneValue()
 {
     QFETCH(QString, typed);
     // The same text in every field the user can type into.
     const Referral fields{typed, typed + "@a.b", typed, typed, "f" + typed + "@c.d"};
 
-    RecordingPlatform platform;
-    Module module(platform, nullptr);
-    QVERIFY(module.Submit(fields));
-    QCOMPARE(platform.opened.size(), 1);
+    QVERIFY(referralProblem(trimSpaces(fields)).isEmpty());
+    const QUrl request(buildRequestUrl(fields));
+    QVERIFY(request.isValid());
 
-    const auto items = QUrlQuery(platform.opened.first()).queryItems(QUrl::FullyDecoded);
+    const auto items = QUrlQuery(request).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
     const QStringList expected{typed, typed + "@a.b",       typed,
                                typed, "f" + typed + "@c.d", ProductSiteAddress + "/"};
@@ -227,25 +220,20 @@ void TestTellAFriend::buildRequest_deliversEachTypedValueAsOneValue()
         QCOMPARE(items.at(i).first, QStringLiteral("taf%1").arg(i + 1));
         QCOMPARE(items.at(i).second, expected.at(i));
     }
-    QCOMPARE(platform.opened.first().path(), QStringLiteral("/qvms-refer-a-friend.php"));
-    QVERIFY(!platform.opened.first().hasFragment());
+    QCOMPARE(request.path(), QStringLiteral("/qvms-refer-a-friend.php"));
+    QVERIFY(!request.hasFragment());
 }
 
-void TestTellAFriend::submit_validEntries_opensTrimmedRequestOnce()
+void TestReferral::referralProblem_acceptsTrimmedValidEntries()
 {
-    RecordingPlatform platform;
-    Module module(platform, nullptr);
     const Referral typed{"  Ann  ", " ann@home.example ", InitialMessage, "Bob ",
                          "  bob@work.example"};
-    QVERIFY(module.Submit(typed));
-
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(module.fields(), Valid);
-    QCOMPARE(module.lastRequest(), BuildRequest(Valid));
-    QCOMPARE(platform.openedAddresses(), QStringList{module.lastRequest()});
+    const Referral trimmed = trimSpaces(typed);
+    QCOMPARE(trimmed, Valid);
+    QCOMPARE(referralProblem(trimmed), QString());
 }
 
-void TestTellAFriend::submit_refusedEntries_showErrorAndSendNothing_data()
+void TestReferral::referralProblem_checksAddressesBeforeEntries_data()
 {
     QTest::addColumn<Referral>("typed");
     QTest::addColumn<QString>("message");
@@ -264,50 +252,12 @@ void TestTellAFriend::submit_refusedEntries_showErrorAndSendNothing_data()
         << FriendNameMissingMessage;
 }
 
-void TestTellAFriend::submit_refusedEntries_showErrorAndSendNothing()
+void TestReferral::referralProblem_checksAddressesBeforeEntries()
 {
     QFETCH(Referral, typed);
     QFETCH(QString, message);
-
-    RecordingPlatform platform;
-    QWidget owner;
-    Module module(platform, &owner);
-    QVERIFY(!module.Submit(typed));
-
-    QVERIFY(platform.opened.isEmpty());
-    QVERIFY(module.lastRequest().isEmpty());
-    QCOMPARE(platform.messages.size(), 1);
-    const auto &shown = platform.messages.first();
-    QCOMPARE(shown.text, message);
-    QCOMPARE(shown.caption, QStringLiteral("Zentrova"));
-    QCOMPARE(shown.icon, MessageIcon::Critical);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
-    QCOMPARE(shown.parent.data(), &owner);
+    QCOMPARE(referralProblem(trimSpaces(typed)), message);
 }
 
-void TestTellAFriend::submit_storesTrimmedFieldsEvenWhenRefused()
-{
-    RecordingPlatform platform;
-    Module module(platform, nullptr);
-    QVERIFY(module.Submit(Valid));
-    const QString sent = module.lastRequest();
-
-    QVERIFY(!module.Submit({" Cy ", "same@x.y", "Hi ", " Di", "same@x.y"}));
-    QCOMPARE(module.fields(), (Referral{"Cy", "same@x.y", "Hi", "Di", "same@x.y"}));
-    // The last request is the one that went out.
-    QCOMPARE(module.lastRequest(), sent);
-    QCOMPARE(platform.opened.size(), 1);
-}
-
-void TestTellAFriend::submit_againOpensSameRequestAgain()
-{
-    RecordingPlatform platform;
-    Module module(platform, nullptr);
-    QVERIFY(module.Submit(Valid));
-    QVERIFY(module.Submit(Valid));
-    QCOMPARE(platform.opened.size(), 2);
-    QCOMPARE(platform.opened.at(0), platform.opened.at(1));
-}
-
-QTEST_MAIN(TestTellAFriend)
-#include "tst_tellafriend.moc"
+QTEST_MAIN(TestReferral)
+#include "tst_referral.moc"

@@ -1,14 +1,15 @@
-#include "ui/side/frmnagscreen2.h"
+#include "ui/side/farewellwindow.h"
 
-#include "app/shutdown.h"
 #include "platform/platform.h"
+#include "platform/version.h"
 #include "resources/pictures.h"
 #include "ui/captionframe.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
-#include "web/modhelp.h"
+#include "web/links.h"
+#include "web/referral.h"
 #include "web/siteaddresses.h"
 
 #include <QCheckBox>
@@ -61,7 +62,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 } // namespace
 
-const std::array<QString, 4> FrmNagScreen2::SupportMessages = {
+const std::array<QString, 4> FarewellWindow::SupportMessages = {
     QStringLiteral("Quorvane Softwares, such as this can be created and maintained only with your "
                    "support. The best way to support Quorvane is to visit Quorvane regularly and "
                    "take part in the discussions and other activities on the board."),
@@ -76,14 +77,14 @@ const std::array<QString, 4> FrmNagScreen2::SupportMessages = {
                    "develop more Quorvane Softwares."),
 };
 
-FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
+FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_tellAFriend(platform, this)
+      m_platform(platform)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Zentrova v1.0"));
+    setWindowTitle(titleWithVersion());
     setWindowIcon(Look::programIcon());
     setFont(Look::windowFont());
     Look::setBackground(this, Qt::white);
@@ -109,8 +110,7 @@ FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Picture1, 360, 120, 540, 540);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Zentrova v1.0"),
-                       Look::uiFont(18));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), titleWithVersion(), Look::uiFont(18));
     Look::place(Label1, 1080, 240, 3015, 435);
     SideLook::sizeToText(Label1, Look::px(7185));
 
@@ -150,17 +150,17 @@ FrmNagScreen2::FrmNagScreen2(Platform &platform, QWidget *parent)
     setTabOrder(txtMessage, lblGoToHome);
     cmdClose->setFocus();
 
-    connect(cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &FarewellWindow::cmdClose_Click);
     // Every change of the tick counts as a click, the handler's own included.
-    connect(Check1, &QCheckBox::toggled, this, &FrmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
-    connect(cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
+    connect(Check1, &QCheckBox::toggled, this, &FarewellWindow::Check1_Click);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &FarewellWindow::lblGoToHome_Click);
+    connect(cmdSubmit, &QPushButton::clicked, this, &FarewellWindow::cmdSubmit_Click);
 
     Form_Load();
     Look::centreOnScreen(this);
 }
 
-void FrmNagScreen2::buildReferralFrame()
+void FarewellWindow::buildReferralFrame()
 {
     const auto addBox = [this](const QString &name, const QString &placeholder) {
         auto *box = new ReferralLineEdit(placeholder, Frame2);
@@ -170,7 +170,7 @@ void FrmNagScreen2::buildReferralFrame()
         return box;
     };
 
-    txtName = addBox(QStringLiteral("txtName"), modTellAFriend::NamePlaceholder);
+    txtName = addBox(QStringLiteral("txtName"), NamePlaceholder);
     Look::place(txtName, 85, 360, 3375, 285);
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
@@ -179,25 +179,24 @@ void FrmNagScreen2::buildReferralFrame()
     Look::useDesktopColours(cmdSubmit);
     Look::place(cmdSubmit, 1920, 1080, 3375, 285);
 
-    txtEmail = addBox(QStringLiteral("txtEmail"), modTellAFriend::EmailPlaceholder);
+    txtEmail = addBox(QStringLiteral("txtEmail"), EmailPlaceholder);
     txtEmail->setRefusesSpaces(true);
     Look::place(txtEmail, 3600, 360, 3375, 285);
 
-    txtFriendEmail =
-        addBox(QStringLiteral("txtFriendEmail"), modTellAFriend::FriendEmailPlaceholder);
+    txtFriendEmail = addBox(QStringLiteral("txtFriendEmail"), FriendEmailPlaceholder);
     txtFriendEmail->setRefusesSpaces(true);
     Look::place(txtFriendEmail, 3600, 720, 3375, 285);
 
-    txtFriendName = addBox(QStringLiteral("txtFriendName"), modTellAFriend::FriendNamePlaceholder);
+    txtFriendName = addBox(QStringLiteral("txtFriendName"), FriendNamePlaceholder);
     Look::place(txtFriendName, 85, 720, 3375, 285);
 
     // It lies below the frame's lower edge: clipped away, yet still reached
     // with Tab, so in ordinary use its first text is what goes out.
-    txtMessage = new ReferralTextEdit(modTellAFriend::MessagePlaceholder, Frame2);
+    txtMessage = new ReferralTextEdit(MessagePlaceholder, Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(Look::windowFont());
     Look::useDesktopColours(txtMessage);
-    txtMessage->setText(modTellAFriend::InitialMessage);
+    txtMessage->setText(InitialMessage);
     Look::place(txtMessage, 4800, 3600, 1815, 495);
 
     connect(txtEmail, &ReferralLineEdit::spaceRefused, this, [this] { refuseSpace(txtEmail); });
@@ -205,7 +204,7 @@ void FrmNagScreen2::buildReferralFrame()
             [this] { refuseSpace(txtFriendEmail); });
 }
 
-void FrmNagScreen2::Form_Load()
+void FarewellWindow::Form_Load()
 {
     m_platform.random().seedFromClock();
     const double r = m_platform.random().next();
@@ -220,46 +219,59 @@ void FrmNagScreen2::Form_Load()
         show();
 }
 
-void FrmNagScreen2::Form_Unload()
+void FarewellWindow::Form_Unload()
 {
-    modHelp::EndProgram(m_platform);
+    Q_EMIT quitRequested();
 }
 
-void FrmNagScreen2::closeEvent(QCloseEvent *event)
+void FarewellWindow::closeEvent(QCloseEvent *event)
 {
     // Nothing cancels the closing: the program ends with it.
     event->accept();
     Form_Unload();
 }
 
-void FrmNagScreen2::cmdClose_Click()
+void FarewellWindow::cmdClose_Click()
 {
-    modHelp::EndProgram(m_platform);
+    // Closing is what ends the program, however the window is closed.
+    close();
 }
 
-void FrmNagScreen2::Check1_Click()
+void FarewellWindow::Check1_Click()
 {
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::OpenHomePage(m_platform);
+    openHomePage(m_platform);
 }
 
-void FrmNagScreen2::lblGoToHome_Click()
+void FarewellWindow::lblGoToHome_Click()
 {
-    modHelp::OpenSoftwaresPage(m_platform);
+    openSoftwaresPage(m_platform);
 }
 
-void FrmNagScreen2::cmdSubmit_Click()
+void FarewellWindow::cmdSubmit_Click()
 {
-    m_tellAFriend.Submit({txtName->text(), txtEmail->text(), txtMessage->text(),
-                          txtFriendName->text(), txtFriendEmail->text()});
+    const Referral fields =
+        trimSpaces(Referral{txtName->text(), txtEmail->text(), txtMessage->text(),
+                            txtFriendName->text(), txtFriendEmail->text()});
+    const QString problem = referralProblem(fields);
+    if (!problem.isEmpty()) {
+        showInputProblem(problem);
+        return;
+    }
+    openWebPage(m_platform, buildRequestUrl(fields));
 }
 
-void FrmNagScreen2::refuseSpace(QWidget *box)
+void FarewellWindow::refuseSpace(QWidget *box)
 {
-    m_tellAFriend.ShowMessage(modTellAFriend::SpaceInAddressMessage);
+    showInputProblem(SpaceInAddressMessage);
     box->setFocus(Qt::OtherFocusReason);
+}
+
+void FarewellWindow::showInputProblem(const QString &text)
+{
+    m_platform.showMessage(this, text, ProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
 } // namespace Zentrova

@@ -1,14 +1,12 @@
-#include "ui/side/modtellafriend.h"
+#include "web/referral.h"
 
-#include "platform/platform.h"
-#include "web/modhelp.h"
 #include "web/siteaddresses.h"
 
 #include <QUrl>
 
 #include <array>
 
-namespace modTellAFriend {
+namespace Zentrova {
 
 namespace {
 
@@ -39,7 +37,7 @@ QString encoded(const QString &value)
 
 } // namespace
 
-QString TrimSpaces(const QString &text)
+QString trimSpaces(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -50,15 +48,15 @@ QString TrimSpaces(const QString &text)
     return text.sliced(first, last - first);
 }
 
-Referral TrimSpaces(const Referral &referral)
+Referral trimSpaces(const Referral &referral)
 {
     Referral trimmed;
     for (const Field &field : fieldTable())
-        trimmed.*field.value = TrimSpaces(referral.*field.value);
+        trimmed.*field.value = trimSpaces(referral.*field.value);
     return trimmed;
 }
 
-QString CheckAddresses(const QString &email, const QString &friendEmail)
+QString checkAddresses(const QString &email, const QString &friendEmail)
 {
     if (email == friendEmail)
         return DistinctAddressesMessage;
@@ -69,60 +67,33 @@ QString CheckAddresses(const QString &email, const QString &friendEmail)
     return {};
 }
 
-QString CheckReferral(const Referral &fields)
+QString checkReferral(const Referral &fields)
 {
     for (const Field &field : fieldTable()) {
-        const QString value = TrimSpaces(fields.*field.value);
+        const QString value = trimSpaces(fields.*field.value);
         if (value.isEmpty() || value == field.placeholder)
             return field.missingMessage;
     }
     return {};
 }
 
-QString BuildRequest(const Referral &fields)
+QString buildRequestUrl(const Referral &fields)
 {
-    QString request = Zentrova::MainSiteAddress + RequestPath + QLatin1Char('?');
+    QString request = MainSiteAddress + RequestPath + QLatin1Char('?');
     int key = 1;
     for (const Field &field : fieldTable()) {
         if (key > 1)
             request += QLatin1Char('&');
         request += QStringLiteral("taf%1=").arg(key++) + encoded(fields.*field.value);
     }
-    request += QStringLiteral("&taf6=") + encoded(Zentrova::ProductSiteAddress + QLatin1Char('/'));
+    request += QStringLiteral("&taf6=") + encoded(ProductSiteAddress + QLatin1Char('/'));
     return request;
 }
 
-Module::Module(Zentrova::Platform &platform, QWidget *messageParent)
-    : m_platform(platform), m_messageParent(messageParent)
-{}
-
-bool Module::Submit(const Referral &boxTexts)
+QString referralProblem(const Referral &trimmed)
 {
-    m_fields = TrimSpaces(boxTexts);
-    const QString problem = CheckAddresses(m_fields.email, m_fields.friendEmail);
-    if (!problem.isEmpty()) {
-        ShowMessage(problem);
-        return false;
-    }
-    return TellAFriend();
+    const QString problem = checkAddresses(trimmed.email, trimmed.friendEmail);
+    return problem.isEmpty() ? checkReferral(trimmed) : problem;
 }
 
-bool Module::TellAFriend()
-{
-    const QString problem = CheckReferral(m_fields);
-    if (!problem.isEmpty()) {
-        ShowMessage(problem);
-        return false;
-    }
-    m_lastRequest = BuildRequest(m_fields);
-    modHelp::OpenWebPage(m_platform, m_lastRequest);
-    return true;
-}
-
-void Module::ShowMessage(const QString &text)
-{
-    m_platform.showMessage(m_messageParent, text, Zentrova::ProgramTitle,
-                           Zentrova::MessageIcon::Critical, Zentrova::MessageButtons::Ok);
-}
-
-} // namespace modTellAFriend
+} // namespace Zentrova

@@ -1,7 +1,7 @@
 // The about window: its texts, its modality, its links and how it closes.
 #include "recordingplatform.h"
 
-#include "ui/side/frmabout.h"
+#include "ui/side/aboutdialog.h"
 #include "web/siteaddresses.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ void TestAbout::showActive(QWidget *window)
 
 void TestAbout::opens_modalWithItsTextsInsideTheWindow()
 {
-    FrmAbout about(m_platform);
+    AboutDialog about(m_platform);
     showActive(&about);
 
     QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
@@ -116,7 +116,7 @@ void TestAbout::enterOrEscape_closesWhereverTheFocusIs()
     QFETCH(int, key);
     QFETCH(int, result);
 
-    FrmAbout about(m_platform);
+    AboutDialog about(m_platform);
     showActive(&about);
     about.setResult(-1);
     for (int i = 0; i < tabs; ++i)
@@ -146,7 +146,7 @@ void TestAbout::links_openTheirPagesAndLeaveWindowOpenAndModal()
     QFETCH(QString, link);
     QFETCH(QUrl, page);
 
-    FrmAbout about(m_platform);
+    AboutDialog about(m_platform);
     showActive(&about);
     auto *label = about.findChild<QLabel *>(link);
     QVERIFY(label);
@@ -166,7 +166,7 @@ void TestAbout::links_openTheirPagesAndLeaveWindowOpenAndModal()
 
 void TestAbout::closeBox_closesLikeOK()
 {
-    FrmAbout about(m_platform);
+    AboutDialog about(m_platform);
     showActive(&about);
     about.windowHandle()->close();
     QTRY_VERIFY(!about.isVisible());
@@ -186,7 +186,7 @@ void TestAbout::exec_blocksTheMainWindowUntilClosed()
                           menuButton->geometry().center());
     };
 
-    FrmAbout about(m_platform, &mainWindow);
+    AboutDialog about(m_platform, &mainWindow);
     bool checkedWhileOpen = false;
     QTimer::singleShot(0, this, [&] {
         // Runs inside exec(): the main window must not take a click.
@@ -210,4 +210,4 @@ void TestAbout::exec_blocksTheMainWindowUntilClosed()
 }
 
 QTEST_MAIN(TestAbout)
-#include "tst_about.moc"
+#include "tst_aboutdialog.moc"

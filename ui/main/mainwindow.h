@@ -2,7 +2,7 @@
 // link line, the promotional band and the menus.
 #pragma once
 
-#include "reading/modastrodice.h"
+#include "reading/readingtables.h"
 #include "ui/imagelist.h"
 
 #include <QMainWindow>
@@ -25,17 +25,17 @@ class DiePicture;
 class LinkLabel;
 class TabStrip;
 
-class FrmMain final : public QMainWindow
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(FrmMain)
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
     // Runs Form_Load before returning.
-    explicit FrmMain(Platform &platform, QWidget *parent = nullptr);
-    ~FrmMain() override;
+    explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // The number drawn by CoBrand_Randomize, 0 until it has run.
+    // The number drawn by chooseBrandBanner, 0 until it has run.
     qint16 coBrandRandomNumber() const { return intCoBrandRandomNumber; }
 
     const ImageList &diceImages() const { return IMG_Dice; }
@@ -45,7 +45,7 @@ public:
 public slots:
     void Form_Load();
     // Called once by the start-up sequence right after the window is shown.
-    void CoBrand_Randomize();
+    void chooseBrandBanner();
 
     void Frame1_Click(qint16 Index);
     void Picture1_Click(qint16 Index);
@@ -62,7 +62,10 @@ public slots:
     void Label14_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
-    void Form_Unload();
+
+signals:
+    // The window has been closed; the program goes on to its farewell.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,7 +80,7 @@ private:
     void buildTabOrder();
 
     Platform &m_platform;
-    modAstroDice::ReadingTables m_tables;
+    ReadingTables m_tables;
 
     ImageList IMG_Dice;
     ImageList IMG_Planet;

@@ -1,11 +1,12 @@
-#include "ui/side/frmabout.h"
+#include "ui/side/aboutdialog.h"
 
 #include "platform/platform.h"
+#include "platform/version.h"
 #include "resources/pictures.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"
-#include "web/modhelp.h"
+#include "web/links.h"
 #include "web/siteaddresses.h"
 
 #include <QFrame>
@@ -38,13 +39,13 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 } // namespace
 
-FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
+AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Zentrova v1.0"));
+    setWindowTitle(titleWithVersion());
     setWindowIcon(Look::programIcon());
     setFont(Look::windowFont());
     Look::setBackground(this, DarkRed);
@@ -79,7 +80,7 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Label1, 750, 390, 4305, 765);
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Zentrova v1.0"), Qt::white,
+    Label2 = makeLabel(this, QStringLiteral("Label2"), titleWithVersion(), Qt::white,
                        Look::uiFont(12, true));
     Look::place(Label2, 750, 120, 2460, 270);
     SideLook::sizeToText(Label2, TextRightEdge);
@@ -120,26 +121,26 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     setTabOrder(lblCoBrand, lblHomePage);
     cmdOK->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &AboutDialog::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &AboutDialog::lblCoBrand_Click);
 
     Look::centreOnScreen(this);
 }
 
-void FrmAbout::cmdOK_Click()
+void AboutDialog::cmdOK_Click()
 {
     accept();
 }
 
-void FrmAbout::lblHomePage_Click()
+void AboutDialog::lblHomePage_Click()
 {
-    modHelp::OpenHomePage(m_platform);
+    openHomePage(m_platform);
 }
 
-void FrmAbout::lblCoBrand_Click()
+void AboutDialog::lblCoBrand_Click()
 {
-    modHelp::OpenFullBrandPage(m_platform);
+    openFullBrandingPage(m_platform);
 }
 
 } // namespace Zentrova

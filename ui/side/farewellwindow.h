@@ -2,8 +2,6 @@
 // refer-a-friend form and the way out of the program.
 #pragma once
 
-#include "ui/side/modtellafriend.h"
-
 #include <QWidget>
 
 #include <array>
@@ -23,19 +21,16 @@ class ReferralTextEdit;
 
 // A top-level window that deletes itself when closed. Closing it in any way
 // ends the program. It outlives the main window, so it is given no parent.
-class FrmNagScreen2 final : public QWidget
+class FarewellWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(FrmNagScreen2)
+    Q_DISABLE_COPY_MOVE(FarewellWindow)
 
 public:
     static const std::array<QString, 4> SupportMessages;
 
     // Runs Form_Load before returning.
-    explicit FrmNagScreen2(Platform &platform, QWidget *parent = nullptr);
-
-    // The referral fields of the last press and the last request built.
-    const modTellAFriend::Module &referral() const { return m_tellAFriend; }
+    explicit FarewellWindow(Platform &platform, QWidget *parent = nullptr);
 
 public slots:
     void Form_Load();
@@ -45,15 +40,20 @@ public slots:
     void lblGoToHome_Click();
     void cmdSubmit_Click();
 
+signals:
+    // The user closed the window or chose Exit: the program should end.
+    void quitRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildReferralFrame();
     void refuseSpace(QWidget *box);
+    // An input problem: error icon, OK, the program's title.
+    void showInputProblem(const QString &text);
 
     Platform &m_platform;
-    modTellAFriend::Module m_tellAFriend;
 
     QPushButton *cmdClose = nullptr;
     QCheckBox *Check1 = nullptr;

@@ -1,8 +1,8 @@
-#include "reading/modastrodice.h"
+#include "reading/readingtables.h"
 
 #include <QLatin1StringView>
 
-namespace modAstroDice {
+namespace Zentrova {
 
 namespace {
 
@@ -273,14 +273,14 @@ void writeRows(ReadingTable &table, const std::array<QLatin1StringView, TableRow
 
 } // namespace
 
-void ReadingTables::FillReadingTables()
+void ReadingTables::fill()
 {
-    writeRows(PlanetsName, PlanetNames);
-    writeRows(PlanetsSignificance, PlanetSignificances);
-    writeRows(ZodiacSignsName, ZodiacSignNames);
-    writeRows(ZodiacSignsSignificance, ZodiacSignSignificances);
-    writeRows(HousesName, HouseNames);
-    writeRows(HousesSignificance, HouseSignificances);
+    writeRows(planetNames, PlanetNames);
+    writeRows(planetSignificances, PlanetSignificances);
+    writeRows(zodiacSignNames, ZodiacSignNames);
+    writeRows(zodiacSignSignificances, ZodiacSignSignificances);
+    writeRows(houseNames, HouseNames);
+    writeRows(houseSignificances, HouseSignificances);
 }
 
-} // namespace modAstroDice
+} // namespace Zentrova

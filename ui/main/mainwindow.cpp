@@ -1,6 +1,7 @@
-#include "ui/main/frmmain.h"
+#include "ui/main/mainwindow.h"
 
 #include "platform/platform.h"
+#include "platform/version.h"
 #include "reading/cast.h"
 #include "resources/pictures.h"
 #include "ui/linklabel.h"
@@ -8,9 +9,8 @@
 #include "ui/main/choiceframe.h"
 #include "ui/main/diepicture.h"
 #include "ui/main/tabstrip.h"
-#include "ui/side/frmabout.h"
-#include "ui/side/frmnagscreen2.h"
-#include "web/modhelp.h"
+#include "ui/side/aboutdialog.h"
+#include "web/links.h"
 #include "web/siteaddresses.h"
 
 #include <QAction>
@@ -97,7 +97,8 @@ void addStacked(QStackedWidget *stack, QWidget *widget)
 
 } // namespace
 
-FrmMain::FrmMain(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
+MainWindow::MainWindow(Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform)
 {
     loadImageSets();
     buildWindow();
@@ -112,9 +113,9 @@ FrmMain::FrmMain(Platform &platform, QWidget *parent) : QMainWindow(parent), m_p
     Form_Load();
 }
 
-FrmMain::~FrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmMain::loadImageSets()
+void MainWindow::loadImageSets()
 {
     for (int n = 1; n <= Pictures::SetSize; ++n) {
         IMG_Dice.add(Look::picture(Pictures::dice(n)), QStringLiteral("%1.jpg").arg(n));
@@ -123,10 +124,10 @@ void FrmMain::loadImageSets()
     }
 }
 
-void FrmMain::buildWindow()
+void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Zentrova v1.0"));
+    setWindowTitle(titleWithVersion());
     setWindowIcon(Look::programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -145,7 +146,7 @@ void FrmMain::buildWindow()
                                        "Here To Visit ") +
                             siteHost(MainSiteAddress) + QStringLiteral(" Now."));
     Look::place(Label14, 1207, 30, 5190, 435);
-    connect(Label14, &LinkLabel::clicked, this, &FrmMain::Label14_Click);
+    connect(Label14, &LinkLabel::clicked, this, &MainWindow::Label14_Click);
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
@@ -156,7 +157,7 @@ void FrmMain::buildWindow()
     addStacked(m_views, fraResult);
 }
 
-void FrmMain::buildDiceView()
+void MainWindow::buildDiceView()
 {
     const QFont bold = Look::uiFont(8.25, true);
     Label1[0] = textLabel(fraMain, QStringLiteral("Label1_0"),
@@ -215,7 +216,7 @@ void FrmMain::buildDiceView()
     for (qint16 index = 0; index < qint16(dice.size()); ++index) {
         auto *picture = new DiePicture(Frame1[dice[index].frame]);
         picture->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-        picture->setPixmap(IMG_Dice.ListImages(1));
+        picture->setPixmap(IMG_Dice.picture(1));
         picture->setAccessibleName(QLatin1String(dice[index].name));
         Look::setClickable(picture);
         Look::place(picture, dice[index].left, 240, 660, 660);
@@ -224,7 +225,7 @@ void FrmMain::buildDiceView()
     }
 }
 
-void FrmMain::buildResultView()
+void MainWindow::buildResultView()
 {
     const QFont bold = Look::uiFont(8.25, true);
 
@@ -238,7 +239,7 @@ void FrmMain::buildResultView()
     TS->addTab(QStringLiteral("Houses"));
     TS->tabBar()->setAccessibleName(QStringLiteral("Reading pages"));
     Look::place(TS, 45, 120, 7425, 3700);
-    connect(TS, &TabStrip::clicked, this, &FrmMain::TS_Click);
+    connect(TS, &TabStrip::clicked, this, &MainWindow::TS_Click);
 
     m_pages = new QStackedWidget(fraResult);
     m_pages->setObjectName(QStringLiteral("pages"));
@@ -303,10 +304,10 @@ void FrmMain::buildResultView()
     cmdBack->setFont(bold);
     Look::useDesktopColours(cmdBack);
     Look::place(cmdBack, 1380, 3840, 4845, 375);
-    connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &MainWindow::cmdBack_Click);
 }
 
-void FrmMain::buildBrandBand()
+void MainWindow::buildBrandBand()
 {
     fraFullBrand = new QFrame(centralWidget());
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
@@ -337,11 +338,11 @@ void FrmMain::buildBrandBand()
     // Of two labels in one place the later one lies on top until the start-up
     // draw decides.
     m_brands->setCurrentWidget(lblFullBrand);
-    connect(lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
 }
 
-void FrmMain::buildMenus()
+void MainWindow::buildMenus()
 {
     // The menu bar keeps the desktop's menu font, not the window's.
     QFont menuFont = QApplication::font(menuBar());
@@ -349,7 +350,7 @@ void FrmMain::buildMenus()
     menuBar()->setFont(menuFont);
 
     const auto action = [this](QMenu *menu, const QString &name, const QString &caption,
-                               void (FrmMain::*handler)()) {
+                               void (MainWindow::*handler)()) {
         QAction *entry = menu->addAction(caption);
         entry->setObjectName(name);
         connect(entry, &QAction::triggered, this, handler);
@@ -361,28 +362,28 @@ void FrmMain::buildMenus()
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    action(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), &FrmMain::mnuExit_Click);
+    action(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), &MainWindow::mnuExit_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     action(mnuHelp, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
-           &FrmMain::mnuOnline_Click);
+           &MainWindow::mnuOnline_Click);
     action(mnuHelp, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
-           &FrmMain::mnuVisit_Click);
+           &MainWindow::mnuVisit_Click);
     separator(mnuHelp, QStringLiteral("mnuSep2"));
     action(mnuHelp, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
-           &FrmMain::mnuUpdate_Click);
+           &MainWindow::mnuUpdate_Click);
     separator(mnuHelp, QStringLiteral("mnuSep3"));
     action(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"),
-           &FrmMain::mnuAbout_Click);
+           &MainWindow::mnuAbout_Click);
 
     QAction *mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
+    connect(mnuDonate, &QAction::triggered, this, &MainWindow::mnuDonate_Click);
 }
 
-void FrmMain::buildTabOrder()
+void MainWindow::buildTabOrder()
 {
     QWidget *previous = Frame1[0];
     for (QWidget *next :
@@ -395,24 +396,24 @@ void FrmMain::buildTabOrder()
 
 // Each step below only sets what exists: a missing picture leaves a blank
 // face and the next step runs, as every handler here ignores its failures.
-void FrmMain::Form_Load()
+void MainWindow::Form_Load()
 {
     for (int half = 0; half < 2; ++half) {
         for (DiePicture *picture : {picDice1[half], picDice2[half], picDice3[half]})
-            picture->setPixmap(IMG_Dice.ListImages(1));
+            picture->setPixmap(IMG_Dice.picture(1));
     }
     m_views->setCurrentWidget(fraMain);
     Frame1[0]->setFocus();
 }
 
-void FrmMain::CoBrand_Randomize()
+void MainWindow::chooseBrandBanner()
 {
     const int drawn = int(m_platform.random().next() * 6) + 1;
     intCoBrandRandomNumber = qint16(std::clamp(drawn, 1, 6));
     m_brands->setCurrentWidget(intCoBrandRandomNumber % 2 == 0 ? lblFullBrand : lblCobrand);
 }
 
-void FrmMain::Frame1_Click(qint16 Index)
+void MainWindow::Frame1_Click(qint16 Index)
 {
     // A cast asked for from the keyboard takes the keyboard along to the
     // result view, and the way back returns it to the same choice.
@@ -441,12 +442,12 @@ void FrmMain::Frame1_Click(qint16 Index)
     }
 }
 
-void FrmMain::Picture1_Click(qint16 Index)
+void MainWindow::Picture1_Click(qint16 Index)
 {
     Frame1_Click(Index <= 2 ? Index : qint16(3));
 }
 
-void FrmMain::TS_Click()
+void MainWindow::TS_Click()
 {
     switch (TS->selectedItem()) {
     case 1:
@@ -461,7 +462,7 @@ void FrmMain::TS_Click()
     }
 }
 
-void FrmMain::Calculate()
+void MainWindow::Calculate()
 {
     const std::array<DieFace, DiceInCast> cast = drawCast(m_platform.random());
     const std::array<std::array<DiePicture *, 2>, DiceInCast> halfPictures{picDice1, picDice2,
@@ -470,42 +471,41 @@ void FrmMain::Calculate()
         for (int half = 0; half < 2; ++half) {
             DiePicture *picture = halfPictures[die][half];
             if (cast[die].shown[half])
-                picture->setPixmap(IMG_Dice.ListImages(cast[die].halves[half]));
+                picture->setPixmap(IMG_Dice.picture(cast[die].halves[half]));
             else
                 picture->hide();
         }
     }
 
-    m_tables.FillReadingTables();
+    m_tables.fill();
 
-    const auto show = [](QLabel *name, QLabel *significance,
-                         const modAstroDice::ReadingTable &names,
-                         const modAstroDice::ReadingTable &significances, int value) {
-        if (value < 1 || value > modAstroDice::TableRows)
+    const auto show = [](QLabel *name, QLabel *significance, const ReadingTable &names,
+                         const ReadingTable &significances, int value) {
+        if (value < 1 || value > TableRows)
             return;
         name->setText(names[value - 1]);
         name->adjustSize();
         significance->setText(significances[value - 1]);
     };
-    show(lblPlanetsName, lblPlanetsSignificance, m_tables.PlanetsName, m_tables.PlanetsSignificance,
+    show(lblPlanetsName, lblPlanetsSignificance, m_tables.planetNames, m_tables.planetSignificances,
          cast[0].value());
-    imgPlanets->setPixmap(IMG_Planet.ListImages(cast[0].value()));
-    show(lblZodiacSignsName, lblZodiacSignsSignificance, m_tables.ZodiacSignsName,
-         m_tables.ZodiacSignsSignificance, cast[1].value());
-    picZodiacSign->setPixmap(IMG_ZodiacSigns.ListImages(cast[1].value()));
-    show(lblHousesName, lblHousesSignificance, m_tables.HousesName, m_tables.HousesSignificance,
+    imgPlanets->setPixmap(IMG_Planet.picture(cast[0].value()));
+    show(lblZodiacSignsName, lblZodiacSignsSignificance, m_tables.zodiacSignNames,
+         m_tables.zodiacSignSignificances, cast[1].value());
+    picZodiacSign->setPixmap(IMG_ZodiacSigns.picture(cast[1].value()));
+    show(lblHousesName, lblHousesSignificance, m_tables.houseNames, m_tables.houseSignificances,
          cast[2].value());
 
     m_views->setCurrentWidget(fraResult);
 }
 
-void FrmMain::cmdBack_Click()
+void MainWindow::cmdBack_Click()
 {
     const bool focusInResult = fraResult->isAncestorOf(QApplication::focusWidget());
     for (int half = 0; half < 2; ++half) {
         for (DiePicture *picture : {picDice1[half], picDice2[half], picDice3[half]}) {
             picture->show();
-            picture->setPixmap(IMG_Dice.ListImages(1));
+            picture->setPixmap(IMG_Dice.picture(1));
         }
     }
     m_views->setCurrentWidget(fraMain);
@@ -513,66 +513,57 @@ void FrmMain::cmdBack_Click()
         (m_choiceWithFocus ? m_choiceWithFocus.get() : Frame1[0])->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::mnuExit_Click()
+void MainWindow::mnuExit_Click()
 {
     close();
 }
 
-void FrmMain::mnuOnline_Click()
+void MainWindow::mnuOnline_Click()
 {
-    modHelp::OpenOnlineHelp(m_platform);
+    openOnlineHelp(m_platform);
 }
 
-void FrmMain::mnuVisit_Click()
+void MainWindow::mnuVisit_Click()
 {
-    modHelp::OpenHomePage(m_platform);
+    openHomePage(m_platform);
 }
 
-void FrmMain::mnuUpdate_Click()
+void MainWindow::mnuUpdate_Click()
 {
-    modHelp::OpenDownloadPage(m_platform);
+    openDownloadPage(m_platform);
 }
 
-void FrmMain::mnuAbout_Click()
+void MainWindow::mnuAbout_Click()
 {
-    FrmAbout about(m_platform, this);
+    AboutDialog about(m_platform, this);
     about.exec();
 }
 
-void FrmMain::mnuDonate_Click()
+void MainWindow::mnuDonate_Click()
 {
-    modHelp::OpenDonatePage(m_platform);
+    openDonatePage(m_platform);
 }
 
-void FrmMain::Label14_Click()
+void MainWindow::Label14_Click()
 {
-    modHelp::OpenHomePage(m_platform);
+    openHomePage(m_platform);
 }
 
-void FrmMain::lblCobrand_Click()
+void MainWindow::lblCobrand_Click()
 {
-    modHelp::OpenCoBrandPage(m_platform);
+    openCoBrandingPage(m_platform);
 }
 
-void FrmMain::lblFullBrand_Click()
+void MainWindow::lblFullBrand_Click()
 {
-    modHelp::OpenFullBrandPage(m_platform);
+    openFullBrandingPage(m_platform);
 }
 
-void FrmMain::Form_Unload()
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The farewell window takes over; it outlives this window, so it has no
-    // parent. Once the program is ending there is nothing to take over.
-    if (m_platform.isEnding())
-        return;
-    auto *farewell = new FrmNagScreen2(m_platform);
-    farewell->show();
-}
-
-void FrmMain::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
+    // Whoever opened the window hands over to the farewell window.
     event->accept();
+    Q_EMIT closed();
 }
 
 } // namespace Zentrova

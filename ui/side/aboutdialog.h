@@ -15,13 +15,13 @@ class LinkLabel;
 
 // Modal; the owner shows it with exec(). Closing it only hides it: the owner
 // creates one for each showing and disposes of it afterwards.
-class FrmAbout final : public QDialog
+class AboutDialog final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(FrmAbout)
+    Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
-    explicit FrmAbout(Platform &platform, QWidget *parent = nullptr);
+    explicit AboutDialog(Platform &platform, QWidget *parent = nullptr);
 
 public slots:
     void cmdOK_Click();

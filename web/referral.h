@@ -1,16 +1,9 @@
-// The refer-a-friend checks and the referral request, with the module state
-// the farewell window keeps between presses of its button.
+// The refer-a-friend checks and the referral request they guard.
 #pragma once
 
 #include <QString>
 
-class QWidget;
-
 namespace Zentrova {
-class Platform;
-}
-
-namespace modTellAFriend {
 
 inline const QString NamePlaceholder = QStringLiteral("Your Name");
 inline const QString EmailPlaceholder = QStringLiteral("Your Email Address");
@@ -47,44 +40,22 @@ struct Referral
 };
 
 // Removes leading and trailing spaces (code 32) and nothing else.
-QString TrimSpaces(const QString &text);
-Referral TrimSpaces(const Referral &referral);
+QString trimSpaces(const QString &text);
+Referral trimSpaces(const Referral &referral);
 
 // The checks the form's button makes on the two trimmed addresses: the
 // message to show, or an empty text when both pass.
-QString CheckAddresses(const QString &email, const QString &friendEmail);
-// TellAFriend's checks, field by field in the order of the form: the message
+QString checkAddresses(const QString &email, const QString &friendEmail);
+// The entry checks, field by field in the order of the form: the message
 // for the first field that is empty or still its placeholder, or an empty text.
-QString CheckReferral(const Referral &fields);
+QString checkReferral(const Referral &fields);
 // The referral request for the stored fields. Every value is percent-encoded
 // as UTF-8, so whatever was typed arrives as the one value it was typed into.
-QString BuildRequest(const Referral &fields);
+QString buildRequestUrl(const Referral &fields);
 
-// The module's state: the fields of the last press and the last request.
-class Module final
-{
-public:
-    // Messages are shown over messageParent.
-    Module(Zentrova::Platform &platform, QWidget *messageParent);
+// What a press of the form's button finds wrong with the trimmed entries:
+// the two addresses first, then each entry in the order of the form. Empty
+// when the referral may go.
+QString referralProblem(const Referral &trimmed);
 
-    // A press of the form's button with the boxes' texts. True when the
-    // request went to the browser.
-    bool Submit(const Referral &boxTexts);
-    // Checks the stored fields, then builds the request and opens it. True
-    // when the request went to the browser.
-    bool TellAFriend();
-
-    // Shows an input problem: error icon, OK, the program's title.
-    void ShowMessage(const QString &text);
-
-    const Referral &fields() const { return m_fields; }
-    const QString &lastRequest() const { return m_lastRequest; }
-
-private:
-    Zentrova::Platform &m_platform;
-    QWidget *m_messageParent = nullptr;
-    Referral m_fields;
-    QString m_lastRequest;
-};
-
-} // namespace modTellAFriend
+} // namespace Zentrova
