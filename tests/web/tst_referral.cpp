@@ -42,6 +42,8 @@ private slots:
     void referralProblem_acceptsTrimmedValidEntries();
     void referralProblem_checksAddressesBeforeEntries_data();
     void referralProblem_checksAddressesBeforeEntries();
+    void referralProblem_refusesRequestOverTheLimit_data();
+    void referralProblem_refusesRequestOverTheLimit();
 };
 
 void TestReferral::trimSpaces_removesOuterSpacesOnly_data()
@@ -250,6 +252,9 @@ void TestReferral::referralProblem_checksAddressesBeforeEntries_data()
     QTest::newRow("friend's name left")
         << Referral{"Ann", "a@b.c", InitialMessage, FriendNamePlaceholder, "b@b.c"}
         << FriendNameMissingMessage;
+    QTest::newRow("missing name before overlong message")
+        << Referral{"Your Name", "a@b.c", QString(MaxRequestLength, 'x'), "Bob", "b@b.c"}
+        << NameMissingMessage;
 }
 
 void TestReferral::referralProblem_checksAddressesBeforeEntries()
@@ -257,6 +262,38 @@ void TestReferral::referralProblem_checksAddressesBeforeEntries()
     QFETCH(Referral, typed);
     QFETCH(QString, message);
     QCOMPARE(referralProblem(trimSpaces(typed)), message);
+}
+
+void TestReferral::referralProblem_refusesRequestOverTheLimit_data()
+{
+    QTest::addColumn<QString>("unit");
+    // Each unit grows the request by the length of its encoded form.
+    QTest::newRow("letters") << QStringLiteral("x");
+    QTest::newRow("ampersands") << QStringLiteral("&");
+    QTest::newRow("non-ASCII letters") << QStringLiteral("山");
+}
+
+void TestReferral::referralProblem_refusesRequestOverTheLimit()
+{
+    QFETCH(QString, unit);
+    const auto withMessage = [](const QString &message) {
+        Referral fields = Valid;
+        fields.message = message;
+        return fields;
+    };
+    const qsizetype base = buildRequestUrl(withMessage({})).size();
+    const qsizetype encoded = buildRequestUrl(withMessage(unit)).size() - base;
+    const qsizetype units = (MaxRequestLength - base) / encoded;
+
+    const Referral longest = withMessage(unit.repeated(units));
+    const QString fitting = buildRequestUrl(longest);
+    QVERIFY(fitting.size() > MaxRequestLength - encoded);
+    QVERIFY(requestFits(fitting));
+    QCOMPARE(referralProblem(longest), QString());
+
+    const Referral tooLong = withMessage(unit.repeated(units + 1));
+    QVERIFY(!requestFits(buildRequestUrl(tooLong)));
+    QCOMPARE(referralProblem(tooLong), RequestTooLongMessage);
 }
 
 QTEST_MAIN(TestReferral)
