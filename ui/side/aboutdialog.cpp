@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "platform/version.h"
 #include "resources/pictures.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"
 #include "web/links.h"
@@ -85,8 +85,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     Look::place(Label2, 750, 120, 2460, 270);
     SideLook::sizeToText(Label2, TextRightEdge);
 
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this,
-                               LinkLabel::Keys::SpaceOnly);
+    lblCoBrand = new LinkButton(QStringLiteral("Click here for more details"), this,
+                                LinkButton::Keys::SpaceOnly);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
     lblCoBrand->setFont(Look::uiFont(8.25, false, true));
     Look::setTextColour(lblCoBrand, Cyan);
@@ -102,8 +102,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Label3, 210, 1680, 4845, 580);
 
-    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress, this,
-                                LinkLabel::Keys::SpaceOnly);
+    lblHomePage = new LinkButton(QStringLiteral("Click here to visit ") + MainSiteAddress, this,
+                                 LinkButton::Keys::SpaceOnly);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     lblHomePage->setFont(Look::uiFont(8.25, false, true));
     Look::setTextColour(lblHomePage, Cyan);
@@ -122,8 +122,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     cmdOK->setFocus();
 
     connect(cmdOK, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
-    connect(lblHomePage, &LinkLabel::clicked, this, &AboutDialog::lblHomePage_Click);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &AboutDialog::lblCoBrand_Click);
+    connect(lblHomePage, &LinkButton::clicked, this, &AboutDialog::lblHomePage_Click);
+    connect(lblCoBrand, &LinkButton::clicked, this, &AboutDialog::lblCoBrand_Click);
 
     Look::centreOnScreen(this);
 }

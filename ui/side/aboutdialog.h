@@ -11,7 +11,7 @@ class QPushButton;
 namespace Zentrova {
 
 class Platform;
-class LinkLabel;
+class LinkButton;
 
 // Modal; the owner shows it with exec(). Closing it only hides it: the owner
 // creates one for each showing and disposes of it afterwards.
@@ -35,9 +35,9 @@ private:
     QLabel *picIcon = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    LinkLabel *lblCoBrand = nullptr;
+    LinkButton *lblCoBrand = nullptr;
     QLabel *Label3 = nullptr;
-    LinkLabel *lblHomePage = nullptr;
+    LinkButton *lblHomePage = nullptr;
     QFrame *Line2 = nullptr;
 };
 

@@ -4,7 +4,7 @@
 #include "platform/version.h"
 #include "resources/pictures.h"
 #include "ui/captionframe.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
@@ -132,8 +132,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(Label3, 120, 360, 3495, 3855);
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quorvane Softwares"), Frame6,
-                                LinkLabel::Keys::SpaceOnly);
+    lblGoToHome = new LinkButton(QStringLiteral("Click Here To Visit Quorvane Softwares"), Frame6,
+                                 LinkButton::Keys::SpaceOnly);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(Look::uiFont(9, true, true));
     Look::setTextColour(lblGoToHome, Yellow);
@@ -153,7 +153,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     connect(cmdClose, &QPushButton::clicked, this, &FarewellWindow::cmdClose_Click);
     // Every change of the tick counts as a click, the handler's own included.
     connect(Check1, &QCheckBox::toggled, this, &FarewellWindow::Check1_Click);
-    connect(lblGoToHome, &LinkLabel::clicked, this, &FarewellWindow::lblGoToHome_Click);
+    connect(lblGoToHome, &LinkButton::clicked, this, &FarewellWindow::lblGoToHome_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &FarewellWindow::cmdSubmit_Click);
 
     Form_Load();

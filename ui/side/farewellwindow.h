@@ -15,7 +15,7 @@ class QPushButton;
 namespace Zentrova {
 
 class Platform;
-class LinkLabel;
+class LinkButton;
 class ReferralLineEdit;
 class ReferralTextEdit;
 
@@ -63,7 +63,7 @@ private:
     QGroupBox *Frame2 = nullptr;
     QGroupBox *Frame6 = nullptr;
     QLabel *Label3 = nullptr;
-    LinkLabel *lblGoToHome = nullptr;
+    LinkButton *lblGoToHome = nullptr;
 
     ReferralLineEdit *txtName = nullptr;
     QPushButton *cmdSubmit = nullptr;

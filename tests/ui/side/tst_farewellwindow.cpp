@@ -7,6 +7,7 @@
 #include "web/referral.h"
 #include "web/siteaddresses.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -441,7 +442,7 @@ void TestFarewell::check1_firstClickUnticks_laterClicksOpenHomePageOnce()
 void TestFarewell::lblGoToHome_opensSoftwaresPageAndWindowStays()
 {
     openWindow();
-    auto *link = control<QLabel>("lblGoToHome");
+    auto *link = control<QAbstractButton>("lblGoToHome");
     const QUrl softwares(MainSiteAddress + "/quorvanesoftwares");
 
     QTest::mouseClick(link, Qt::LeftButton);
