@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "platform/version.h"
 #include "resources/pictures.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"
 #include "web/links.h"
@@ -39,9 +39,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-LinkLabel *makeLink(QWidget *parent, const QString &name, const QString &text)
+LinkButton *makeLink(QWidget *parent, const QString &name, const QString &text)
 {
-    auto *link = new LinkLabel(text, parent, LinkLabel::Keys::SpaceOnly);
+    auto *link = new LinkButton(text, parent, LinkButton::Keys::SpaceOnly);
     link->setObjectName(name);
     link->setFont(Look::uiFont(8.25, false, true));
     Look::setTextColour(link, Cyan);
@@ -153,8 +153,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     okButton->setFocus();
 
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(homePageLink, &LinkLabel::clicked, this, &AboutDialog::openHomePage);
-    connect(brandingDetailsLink, &LinkLabel::clicked, this, &AboutDialog::openBrandingDetails);
+    connect(homePageLink, &LinkButton::clicked, this, &AboutDialog::openHomePage);
+    connect(brandingDetailsLink, &LinkButton::clicked, this, &AboutDialog::openBrandingDetails);
 
     Look::centreOnScreen(this);
 }

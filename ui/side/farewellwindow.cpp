@@ -4,7 +4,7 @@
 #include "platform/version.h"
 #include "resources/pictures.h"
 #include "ui/captionframe.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
@@ -137,8 +137,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     invitationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(invitationLabel, 120, 360, 3495, 3855);
 
-    auto *softwaresLink = new LinkLabel(QStringLiteral("Click Here To Visit Quorvane Softwares"),
-                                        downloadGroup, LinkLabel::Keys::SpaceOnly);
+    auto *softwaresLink = new LinkButton(QStringLiteral("Click Here To Visit Quorvane Softwares"),
+                                         downloadGroup, LinkButton::Keys::SpaceOnly);
     softwaresLink->setObjectName(QStringLiteral("softwaresLink"));
     softwaresLink->setFont(Look::uiFont(9, true, true));
     Look::setTextColour(softwaresLink, Yellow);
@@ -151,7 +151,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     // Every change of the tick counts as a click, the handler's own included.
     connect(m_visitForumCheckBox, &QCheckBox::toggled, this, &FarewellWindow::visitForum);
-    connect(softwaresLink, &LinkLabel::clicked, this, &FarewellWindow::openSoftwaresPage);
+    connect(softwaresLink, &LinkButton::clicked, this, &FarewellWindow::openSoftwaresPage);
 
     chooseSupportMessage();
     Look::centreOnScreen(this);
