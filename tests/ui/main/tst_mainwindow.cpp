@@ -574,7 +574,7 @@ void tst_MainWindow::about_isModalOverTheMainWindowUntilClosed()
         seenName = seen->objectName();
         // Through the window system, where the modal window blocks this one.
         QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, planetInWindow);
-        QTest::mouseClick(seen->findChild<QWidget *>(QStringLiteral("lblHomePage")),
+        QTest::mouseClick(seen->findChild<QWidget *>(QStringLiteral("homePageLink")),
                           Qt::LeftButton);
         stillOpenAfterLink = seen->isVisible() && QApplication::activeModalWidget() == seen;
         QTest::keyClick(seen, Qt::Key_Escape);
@@ -582,7 +582,7 @@ void tst_MainWindow::about_isModalOverTheMainWindowUntilClosed()
     child<QAction>("mnuAbout")->trigger();
 
     // The window lives only while it is shown.
-    QCOMPARE(seenName, QStringLiteral("frmAbout"));
+    QCOMPARE(seenName, QStringLiteral("aboutDialog"));
     QVERIFY(stillOpenAfterLink);
     QCOMPARE(viewInFront(), child("fraMain"));
     QCOMPARE(m_platform->openedAddresses(), QStringList{HomePageAddress});
