@@ -50,7 +50,7 @@ LinkButton *makeLink(QWidget *parent, const QString &name, const QString &text)
 
 // The style tints the default button's face with its highlight colour; this
 // button keeps the flat face of its palette's button colour, inside the
-// style's own border and focus cue.
+// style's own border, caption and focus cue, drawn as QPushButton draws them.
 class FlatFaceButton final : public QPushButton
 {
 public:
@@ -67,6 +67,12 @@ protected:
         const QColor face = palette().color(QPalette::Button);
         painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(110) : face);
         painter.drawControl(QStyle::CE_PushButtonLabel, option);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
     }
 };
 
