@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
-#include <QUrlQuery>
 #include <QWindow>
 
 #include <memory>
@@ -71,6 +70,8 @@ private:
     }
     void typeInto(const char *name, const QString &text);
     void fillValidReferral();
+    // The one message shown so far is an input problem with this text.
+    void verifyInputProblem(const QString &text) const;
 
     std::unique_ptr<RecordingPlatform> m_platform;
     QPointer<FarewellWindow> m_window;
@@ -120,6 +121,18 @@ void TestFarewellWindow::fillValidReferral()
     typeInto("emailEdit", "ann@home.example");
     typeInto("friendNameEdit", "Bob");
     typeInto("friendEmailEdit", "bob@work.example");
+}
+
+void TestFarewellWindow::verifyInputProblem(const QString &text) const
+{
+    QCOMPARE(m_platform->messages.size(), 1);
+    const RecordedMessage &shown = m_platform->messages.first();
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.caption, ProgramTitle);
+    QCOMPARE(shown.icon, MessageIcon::Critical);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QCOMPARE(shown.parent.data(), m_window.data());
+    QVERIFY(m_platform->opened.isEmpty());
 }
 
 void TestFarewellWindow::opens_topmostWithExitFocusedAndEntriesShowingPlaceholders()
@@ -327,13 +340,7 @@ void TestFarewellWindow::addressBoxes_dropTypedSpaceWithMessage()
     QTest::mouseClick(address, Qt::LeftButton);
     QTest::keyClicks(address, "a b");
     QCOMPARE(address->text(), QStringLiteral("ab"));
-    QCOMPARE(m_platform->messages.size(), 1);
-    const auto &shown = m_platform->messages.first();
-    QCOMPARE(shown.text, SpaceInAddressMessage);
-    QCOMPARE(shown.caption, ProgramTitle);
-    QCOMPARE(shown.icon, MessageIcon::Critical);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
-    QCOMPARE(shown.parent.data(), m_window.data());
+    verifyInputProblem(SpaceInAddressMessage);
     QCOMPARE(QApplication::focusWidget(), address);
 
     // The name boxes take spaces.
@@ -358,12 +365,9 @@ void TestFarewellWindow::addressBox_takesPastedSpace()
 void TestFarewellWindow::refer_untouchedForm_asksForProperAddressAndKeepsTexts()
 {
     openWindow();
-    QTest::mouseClick(control<QPushButton>("referButton"), Qt::LeftButton);
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
 
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages.first().text, ProperAddressMessage);
-    QCOMPARE(m_platform->messages.first().icon, MessageIcon::Critical);
-    QVERIFY(m_platform->opened.isEmpty());
+    verifyInputProblem(ProperAddressMessage);
     QCOMPARE(control<QLineEdit>("nameEdit")->text(), NamePlaceholder);
     QCOMPARE(control<QLineEdit>("friendEmailEdit")->text(), FriendEmailPlaceholder);
     QCOMPARE(control<ReferralTextEdit>("messageEdit")->text(), InitialMessage);
@@ -382,20 +386,17 @@ void TestFarewellWindow::refer_typedEntries_opensRequestAndLeavesWindowAsItWas()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(m_platform->opened.size(), 1);
     QVERIFY(m_platform->messages.isEmpty());
+    // The entries trimmed, in the order of the request's keys.
     const QUrl request = m_platform->opened.first();
-    QCOMPARE(request.toString(QUrl::RemoveQuery), MainSiteAddress + "/qvms-refer-a-friend.php");
-    const auto items = QUrlQuery(request).queryItems(QUrl::FullyDecoded);
-    const QList<QPair<QString, QString>> expected{
-        {"taf1", "A&taf6=x"},     {"taf2", "ann@home.example"}, {"taf3", "Your Message\r\n"},
-        {"taf4", "Zoë + 100%41"}, {"taf5", "bob@work.example"}, {"taf6", ProductSiteAddress + "/"}};
-    QCOMPARE(items, expected);
+    QCOMPARE(request, QUrl(buildRequestUrl({"A&taf6=x", "ann@home.example", InitialMessage,
+                                            "Zoë + 100%41", "bob@work.example"})));
 
     QVERIFY(m_window->isVisible());
     QCOMPARE(control<QLabel>("supportMessageLabel")->text(), supportMessage);
     QCOMPARE(control<QLineEdit>("nameEdit")->text(), QStringLiteral(" A&taf6=x "));
     QVERIFY(m_platform->endings.isEmpty());
 
-    QTest::mouseClick(control<QPushButton>("referButton"), Qt::LeftButton);
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
     QCOMPARE(m_platform->opened.size(), 2);
     QCOMPARE(m_platform->opened.at(1), request);
 }
@@ -412,10 +413,8 @@ void TestFarewellWindow::refer_afterEmptyingHiddenMessageBox_asksForMessage()
     QTest::keyClick(message, Qt::Key_Backspace);
     QTest::keyClick(message, Qt::Key_Tab);
 
-    QTest::mouseClick(control<QPushButton>("referButton"), Qt::LeftButton);
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages.first().text, MessageMissingMessage);
-    QVERIFY(m_platform->opened.isEmpty());
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
+    verifyInputProblem(MessageMissingMessage);
     QCOMPARE(message->text(), MessagePlaceholder);
 }
 
@@ -423,19 +422,13 @@ void TestFarewellWindow::refer_overlongRequest_isRefusedAndFocusesMessage()
 {
     openWindow();
     fillValidReferral();
-    // Each "&" goes out as three characters.
-    const QString message(50'000, QLatin1Char('&'));
+    // Each "&" goes out as three characters: too long however short the rest.
+    const QString message(MaxRequestLength / 2, QLatin1Char('&'));
     control<ReferralTextEdit>("messageEdit")->setText(message);
     const QString name = control<QLineEdit>("nameEdit")->text();
 
     QTest::mouseClick(control("referButton"), Qt::LeftButton);
-    QVERIFY(m_platform->opened.isEmpty());
-    QCOMPARE(m_platform->messages.size(), 1);
-    const RecordedMessage &shown = m_platform->messages.first();
-    QCOMPARE(shown.text, RequestTooLongMessage);
-    QCOMPARE(shown.caption, ProgramTitle);
-    QCOMPARE(shown.icon, MessageIcon::Critical);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    verifyInputProblem(RequestTooLongMessage);
     QCOMPARE(QApplication::focusWidget(), control("messageEdit"));
     QCOMPARE(control<ReferralTextEdit>("messageEdit")->text(), message);
     QCOMPARE(control<QLineEdit>("nameEdit")->text(), name);
