@@ -17,6 +17,7 @@
 
 namespace Zentrova::Testing {
 
+// A caption as shown: "&" marks an access key, "&&" shows one ampersand.
 inline QString visibleText(QString caption)
 {
     return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
@@ -39,20 +40,17 @@ inline QStringList layoutProblems(const QWidget *root, const QSet<QString> &mayL
 
         const QFontMetrics metrics = child->fontMetrics();
         const QSize room = child->size();
-        QString text;
         if (auto *label = qobject_cast<QLabel *>(child)) {
-            text = label->text();
             const QSize wanted = label->wordWrap() ? QSize(0, label->heightForWidth(room.width()))
                                                    : label->sizeHint();
             if (wanted.width() > room.width() || wanted.height() > room.height())
                 problems << name + " cuts its text";
         } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
-            text = visibleText(button->text());
             if (button->sizeHint().width() > room.width() || metrics.height() > room.height())
                 problems << name + " cuts its text";
         } else if (auto *edit = qobject_cast<QLineEdit *>(child)) {
-            text = edit->text();
-            if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
+            if (metrics.horizontalAdvance(edit->text()) > room.width() ||
+                metrics.height() > room.height())
                 problems << name + " cuts its text";
         }
         problems << layoutProblems(child, mayLeave);
