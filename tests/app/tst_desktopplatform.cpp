@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -110,6 +111,8 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed_data
                                 << int(QMessageBox::Ok) << MessageAnswer::Ok;
     QTest::newRow("Return takes OK")
         << MessageIcon::Information << MessageButtons::Ok << 0 << MessageAnswer::Ok;
+    QTest::newRow("warning, OK clicked")
+        << MessageIcon::Warning << MessageButtons::Ok << int(QMessageBox::Ok) << MessageAnswer::Ok;
 }
 
 void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
@@ -125,7 +128,9 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons shownButtons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    Qt::TextInteractionFlags textFlags;
     whenBoxOpens([&](QMessageBox *box) {
+        textFlags = box->textInteractionFlags();
         title = box->windowTitle();
         text = box->text();
         shownIcon = box->icon();
@@ -143,8 +148,15 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
     QCOMPARE(pressed, answer);
     QCOMPARE(title, QStringLiteral("Zentrova"));
     QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
-    QCOMPARE(shownIcon,
-             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    const QMap<MessageIcon, QMessageBox::Icon> icons{
+        {MessageIcon::Information, QMessageBox::Information},
+        {MessageIcon::Warning, QMessageBox::Warning},
+        {MessageIcon::Critical, QMessageBox::Critical}};
+    QCOMPARE(shownIcon, icons.value(icon));
+    // A warning's text (an address to copy) can be selected by mouse and keyboard.
+    const Qt::TextInteractionFlags selectable =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    QCOMPARE((textFlags & selectable) == selectable, icon == MessageIcon::Warning);
     if (buttons == MessageButtons::YesNo) {
         QCOMPARE(shownButtons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(defaultButton, QMessageBox::Yes);
