@@ -88,9 +88,8 @@ QByteArray iniWithValue(const QByteArray &ini, const QString &section, const QSt
     const QByteArray wantedKey = key.toLatin1();
     const QByteArray entry = wantedKey + '=' + value.toLatin1();
 
-    QList<QByteArray> lines = ini.split('\n');
-    // The last piece is what follows the last line break, usually nothing.
-    const QByteArray tail = lines.takeLast();
+    // Split and joined again at '\n', the text comes back byte for byte.
+    const QList<QByteArray> lines = ini.split('\n');
     QList<QByteArray> out;
     out.reserve(lines.size() + 3);
     bool inSection = false;
@@ -115,16 +114,13 @@ QByteArray iniWithValue(const QByteArray &ini, const QString &section, const QSt
         out.append(line);
     }
 
-    QByteArray result;
     if (replaced || firstHeader >= 0) {
         if (!replaced)
             out.insert(firstHeader + 1, entry + (eol == "\r\n" ? "\r" : ""));
-        for (const QByteArray &line : std::as_const(out))
-            result += line + '\n';
-        return result + tail;
+        return out.join('\n');
     }
 
-    result = ini;
+    QByteArray result = ini;
     if (!result.isEmpty()) {
         if (!result.endsWith('\n'))
             result += eol;

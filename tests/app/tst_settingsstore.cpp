@@ -195,6 +195,8 @@ void TestSettingsStore::iniWithValue_changesTheOneEntryOnly_data()
         << QByteArray("[Settings]\nDuration=D\nA=1\n[Other]\nB=2");
     QTest::newRow("section added after a blank line")
         << QByteArray("[Other]\nB=2") << QByteArray("[Other]\nB=2\n\n[Settings]\nDuration=D\n");
+    QTest::newRow("last line without a line break")
+        << QByteArray("[Settings]\nDuration=old") << QByteArray("[Settings]\nDuration=D");
     QTest::newRow("Windows line ends kept") << QByteArray("[Settings]\r\nDuration=old\r\nA=1\r\n")
                                             << QByteArray("[Settings]\r\nDuration=D\r\nA=1\r\n");
     QTest::newRow("every copy of the key")
