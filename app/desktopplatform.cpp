@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,6 +38,29 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A read-only field for text to copy, as tall as the text, up to eight lines.
+QPlainTextEdit *copyableField(const QString &text)
+{
+    constexpr int Width = 420;
+    constexpr int MostLines = 8;
+    auto *field = new QPlainTextEdit(text);
+    field->setObjectName(QStringLiteral("copyableText"));
+    field->setReadOnly(true);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setWordWrapMode(QTextOption::WrapAnywhere);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setTabChangesFocus(true);
+    field->setMinimumWidth(Width);
+    const QFontMetrics metrics = field->fontMetrics();
+    const int lines = std::min(MostLines, 1 + metrics.horizontalAdvance(text) / (Width - 20));
+    const int margins = 2 * (field->frameWidth() + int(field->document()->documentMargin()));
+    // A few pixels spare: the field's viewport takes some of its own.
+    field->setFixedHeight(lines * metrics.lineSpacing() + margins + 4);
+    if (lines < MostLines)
+        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return field;
+}
+
 } // namespace
 
 DesktopPlatform::DesktopPlatform(SingleInstance &instance, SettingsStore &settings)
@@ -52,12 +79,26 @@ MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const QString &text,
                                            MessageButtons buttons)
 {
     const bool yesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(boxIcon(icon), caption, messageBoxText(text),
+    QString shown = messageBoxText(text);
+    QString copyable;
+    const qsizetype lastParagraph = shown.lastIndexOf(QLatin1String("\n\n"));
+    if (icon == MessageIcon::Warning && lastParagraph >= 0) {
+        copyable = shown.mid(lastParagraph + 2);
+        shown.truncate(lastParagraph);
+    }
+    QMessageBox box(boxIcon(icon), caption, shown,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    // A warning may carry an address to copy into a browser by hand.
-    if (icon == MessageIcon::Warning)
+    if (icon == MessageIcon::Warning) {
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // A message box's label breaks lines between words only, and cuts off
+        // a long address; this field wraps it anywhere and shows it whole.
+        auto *grid = qobject_cast<QGridLayout *>(box.layout());
+        if (grid && !copyable.isEmpty())
+            grid->addWidget(copyableField(copyable), 1, 2);
+        else if (!copyable.isEmpty())
+            box.setText(messageBoxText(text));
+    }
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     const int pressed = box.exec();
     if (!yesNo)

@@ -14,6 +14,8 @@ namespace Zentrova {
 
 inline const QString ProgramTitle = QStringLiteral("Zentrova");
 
+// A warning's text can be selected; its last paragraph, after a blank line,
+// is something to copy (an address) and is shown whole in a field of its own.
 enum class MessageIcon { Information, Warning, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QMap>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +50,8 @@ private Q_SLOTS:
     void showMessage_showsTheBoxAndReturnsTheButtonPressed_data();
     void showMessage_showsTheBoxAndReturnsTheButtonPressed();
     void showMessage_staysOverItsParent();
+    void warning_showsItsLastParagraphWholeInAFieldToCopy_data();
+    void warning_showsItsLastParagraphWholeInAFieldToCopy();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -180,6 +184,45 @@ void TestDesktopPlatform::showMessage_staysOverItsParent()
     platform.showMessage(&farewell, "Please enter your name", "Zentrova", MessageIcon::Critical,
                          MessageButtons::Ok);
     QCOMPARE(parent, &farewell);
+}
+
+void TestDesktopPlatform::warning_showsItsLastParagraphWholeInAFieldToCopy_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("short") << "https://x.example/help.html";
+    QTest::newRow("longer than any box") << "https://x.example/refer?taf3=" + QString(600, 'm');
+}
+
+void TestDesktopPlatform::warning_showsItsLastParagraphWholeInAFieldToCopy()
+{
+    QFETCH(QString, address);
+    DesktopPlatform platform(*m_instance, m_store);
+    QString text;
+    QString copyable;
+    bool readOnly = false;
+    bool fieldFitsInTheBox = false;
+    bool fieldFitsOnScreen = false;
+    whenBoxOpens([&](QMessageBox *box) {
+        text = box->text();
+        auto *field = box->findChild<QPlainTextEdit *>("copyableText");
+        if (field) {
+            copyable = field->toPlainText();
+            readOnly = field->isReadOnly();
+            fieldFitsInTheBox =
+                box->rect().contains(QRect(field->mapTo(box, QPoint()), field->size()));
+            fieldFitsOnScreen = box->width() <= box->screen()->availableGeometry().width();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    platform.showMessage(nullptr, "Could not open the page.\nCopy its address:\n\n" + address,
+                         "Zentrova", MessageIcon::Warning, MessageButtons::Ok);
+
+    QCOMPARE(text, QStringLiteral("Could not open the page.\nCopy its address:"));
+    QCOMPARE(copyable, address);
+    QVERIFY(readOnly);
+    QVERIFY(fieldFitsInTheBox);
+    QVERIFY(fieldFitsOnScreen);
 }
 
 QTEST_MAIN(TestDesktopPlatform)
