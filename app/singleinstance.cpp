@@ -25,6 +25,15 @@ bool SingleInstance::tryAcquire()
         return true;
     }
 
+    // Something else by the lock's name (a folder) would refuse every start.
+    const QFileInfo existing(m_fileName);
+    if (existing.exists() && !existing.isFile()) {
+        m_problem = QStringLiteral("%1 is in the way of the lock file, so a second copy "
+                                   "would not be refused")
+                        .arg(QDir::toNativeSeparators(m_fileName));
+        return true;
+    }
+
     // Qt takes over a lock whose holder has died, checking the process id and
     // its executable name.
     if (m_lock.tryLock(0))

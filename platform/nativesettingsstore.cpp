@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
-#include <QSettings>
+#include <QStandardPaths>
 
 #include <optional>
 
@@ -27,6 +27,12 @@ QByteArray keyName(const QByteArray &line)
 {
     const qsizetype equals = line.indexOf('=');
     return equals < 0 ? QByteArray() : line.left(equals).trimmed();
+}
+
+QString notAFile(const QFileInfo &info)
+{
+    return info.isDir() ? QStringLiteral("it is a folder")
+                        : QStringLiteral("it is not a regular file");
 }
 
 bool continuesOnNextLine(const QByteArray &line)
@@ -131,8 +137,11 @@ QByteArray iniWithValue(const QByteArray &ini, const QString &section, const QSt
 
 QString NativeSettingsStore::userFileName(const QString &applicationName)
 {
-    // Reading takes no lock: asking QSettings where the file lies is safe.
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, applicationName).fileName();
+    // Where QSettings files the native settings of an organisation named
+    // applicationName. Not asked of QSettings: it would read the file on the
+    // way, and a file that never ends (a pipe) would stall the start.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + applicationName + QStringLiteral(".conf");
 }
 
 bool NativeSettingsStore::fail(const QString &action, const QString &reason)
@@ -145,12 +154,12 @@ bool NativeSettingsStore::fail(const QString &action, const QString &reason)
 std::optional<QString> NativeSettingsStore::read(const QString &section, const QString &key)
 {
     const QFileInfo info(m_fileName);
-    if (info.isDir()) {
-        fail(QStringLiteral("read"), QStringLiteral("it is a folder"));
-        return std::nullopt;
-    }
     if (!info.exists())
         return QString();
+    if (!info.isFile()) {
+        fail(QStringLiteral("read"), notAFile(info));
+        return std::nullopt;
+    }
     // Read here rather than through QSettings, whose cache of the file can
     // miss a change that keeps its size within the same millisecond.
     QFile file(m_fileName);
@@ -175,8 +184,8 @@ bool NativeSettingsStore::save(const QString &section, const QString &key, const
         return fail(write, QStringLiteral("\"%1\" would need escaping").arg(value));
 
     const QFileInfo info(m_fileName);
-    if (info.isDir())
-        return fail(write, QStringLiteral("it is a folder"));
+    if (info.exists() && !info.isFile())
+        return fail(write, notAFile(info));
     QByteArray current;
     if (info.exists()) {
         // What cannot be read cannot be kept: better no write than a lost file.

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Zentrova;
 
 namespace {
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void canWrite_triesWithoutChangingAnything();
     void storeThatIsAFolder_isLeftAloneAndNamedInTheError();
     void storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy();
+    void storeThatIsAPipe_isNotOpened();
     void textThatWouldNeedEscaping_isRefused();
     void damagedFile_keepsItsBytesAndTakesTheDate_data();
     void damagedFile_keepsItsBytesAndTakesTheDate();
@@ -286,6 +289,18 @@ void TestSettingsStore::storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy(
     QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
     QVERIFY2(store.errorString().contains(path), qPrintable(store.errorString()));
     QCOMPARE(contents(m_dir->filePath("plain")), QByteArray("x"));
+}
+
+void TestSettingsStore::storeThatIsAPipe_isNotOpened()
+{
+    // Reading a pipe would wait for a writer that never comes.
+    QVERIFY(mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+    NativeSettingsStore store(m_path);
+
+    QCOMPARE(store.read("Settings", "Duration"), std::nullopt);
+    QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
+    QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
+    QVERIFY(store.errorString().contains(m_path));
 }
 
 void TestSettingsStore::textThatWouldNeedEscaping_isRefused()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -287,6 +288,13 @@ void TestSingleInstance::lockThatCannotBeMade_letsTheCopyStartAndSaysWhy()
     QVERIFY(!copy.anotherCopyRuns());
     QVERIFY(!copy.isHeld());
     QVERIFY2(copy.problem().contains(copy.fileName()), qPrintable(copy.problem()));
+
+    // Nor can one where a folder has its name; a start is not refused for it.
+    QVERIFY(QDir().mkpath(runtime.filePath(LockName)));
+    SingleInstance blocked(runtime.path(), LockName);
+    QVERIFY(blocked.tryAcquire());
+    QVERIFY(!blocked.anotherCopyRuns());
+    QVERIFY(blocked.problem().contains(blocked.fileName()));
 
     SingleInstance nowhere(QString(), LockName);
     QVERIFY(nowhere.tryAcquire());
