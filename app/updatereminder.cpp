@@ -53,7 +53,9 @@ void runUpdateReminder(Platform &platform)
     // An answer that cannot be kept would bring the question back at every
     // start: ask only when the date can be recorded afterwards.
     if (!store.canWrite(ReminderSection, ReminderKey, reminderText(today))) {
-        platform.reportProblem(QStringLiteral("update reminder skipped: ") + store.errorString());
+        platform.reportProblem(QStringLiteral("update reminder skipped, its answer could not be "
+                                              "kept: ") +
+                               store.errorString());
         return;
     }
     // Runs before any window exists: the question has no parent.
