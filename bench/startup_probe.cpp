@@ -2,7 +2,8 @@
 // Starts a program and measures, from outside it and without any hook inside
 // it, the time from process start to its first paint, and its peak resident
 // memory. Usage: startup_probe xcb|offscreen SETTLE_MS PROGRAM [ARGUMENTS...]
-// Prints "<milliseconds> <peak KiB>" and ends the program.
+// Prints "<milliseconds> <peak KiB> <processor milliseconds>" and ends the
+// program.
 //
 // xcb: the first paint is the first drawing into any of the program's
 // windows, as the X server's DAMAGE extension reports it (run it on an X
@@ -12,6 +13,10 @@
 // timeout other than zero): showing and painting the first window happen
 // before the event loop is ever idle. The thread is sampled every 0.25 ms.
 // Peak memory is the program's ru_maxrss after SETTLE_MS more milliseconds.
+// On a shared machine the time also counts waiting for a processor, so the
+// processor time that all the program's threads had used by the first paint
+// is printed too, from /proc/<pid>/task/*/schedstat.
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -125,6 +130,26 @@ bool waitsForEvents(pid_t pid)
     return (number == SYS_poll || number == SYS_ppoll) && timeout != "0x0";
 }
 
+// Processor time used so far by all threads of the process, in milliseconds.
+double processorMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir)
+        return 0;
+    double ns = 0;
+    while (const dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream file(tasks + "/" + entry->d_name + "/schedstat");
+        double onCpu = 0;
+        if (file >> onCpu)
+            ns += onCpu;
+    }
+    closedir(dir);
+    return ns / 1e6;
+}
+
 std::optional<Clock::time_point> firstIdle(char **argv, pid_t &pid, Clock::time_point &started)
 {
     pid = start(argv, started);
@@ -157,6 +182,7 @@ int main(int argc, char *argv[])
     else
         fail("the platform is xcb or offscreen");
 
+    const double processor = painted ? processorMs(pid) : 0;
     if (painted)
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     kill(pid, SIGKILL);
@@ -167,6 +193,6 @@ int main(int argc, char *argv[])
         fail("the program showed nothing in time");
 
     const double ms = std::chrono::duration<double, std::milli>(*painted - started).count();
-    std::printf("%.1f %ld\n", ms, usage.ru_maxrss);
+    std::printf("%.1f %ld %.1f\n", ms, usage.ru_maxrss, processor);
     return 0;
 }
