@@ -4,5 +4,5 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing
-build -DZENTROVA_BUILD_TESTS=OFF -DZENTROVA_BUILD_BENCH=OFF
+build -DBUILD_TESTING=OFF -DZENTROVA_BUILD_BENCH=OFF
 exec "$BUILD_DIR/zentrova"

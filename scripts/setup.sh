@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick
+    dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev
 )
 
 install_missing() {
