@@ -5,6 +5,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing
-build -DZENTROVA_WERROR=ON -DZENTROVA_BUILD_TESTS=ON -DZENTROVA_BUILD_BENCH=ON
+build -DZENTROVA_WERROR=ON -DBUILD_TESTING=ON -DZENTROVA_BUILD_BENCH=ON
 cd "$BUILD_DIR"
 ctest --output-on-failure -j "$(nproc)" "$@"
