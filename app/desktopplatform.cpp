@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -67,11 +70,39 @@ DesktopPlatform::DesktopPlatform(SingleInstance &instance, SettingsStore &settin
     : m_instance(instance), m_settings(settings)
 {}
 
-bool DesktopPlatform::openWebAddress(const QUrl &address)
+void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> failed)
 {
-    // True once an opener has taken the address; the page itself is not
-    // waited for.
-    return QDesktopServices::openUrl(address);
+    // QDesktopServices starts xdg-open detached and counts that as success,
+    // so an opener that finds no browser would go unnoticed. Running it
+    // ourselves lets its exit status tell.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(address))
+            failed();
+        return;
+    }
+    auto *process = new QProcess(qApp);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setInputChannelMode(QProcess::ForwardedInputChannel);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed, sinceStart](int exitCode, QProcess::ExitStatus status) {
+                         // Some openers wait for the browser they start; an
+                         // exit long after the start says nothing of the page.
+                         const bool refused = status != QProcess::NormalExit || exitCode != 0;
+                         if (refused && sinceStart.elapsed() < OpenerVerdictMs)
+                             failed();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         failed();
+                         process->deleteLater();
+                     });
+    process->start(opener, {QString::fromLatin1(address.toEncoded())});
 }
 
 MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const QString &text,

@@ -18,7 +18,7 @@ public:
     // instance is released when the process ends.
     explicit DesktopPlatform(SingleInstance &instance, SettingsStore &settings);
 
-    bool openWebAddress(const QUrl &address) override;
+    void openWebAddress(const QUrl &address, std::function<void()> failed) override;
     MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
                               MessageIcon icon, MessageButtons buttons) override;
     QWidget *activeWindow() const override;
@@ -30,6 +30,10 @@ public:
     [[noreturn]] void endProcess(int status) override;
 
 private:
+    // How long after its start an opener's failure still means the page did
+    // not open.
+    static constexpr qint64 OpenerVerdictMs = 10000;
+
     SingleInstance &m_instance;
     SettingsStore &m_settings;
     SeededRandom m_random;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -50,9 +51,9 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Hands the address to the default browser and returns at once; false
-    // when no browser could be asked to open it.
-    virtual bool openWebAddress(const QUrl &address) = 0;
+    // Hands the address to the default browser and returns at once. failed
+    // runs, at once or a moment later, when no browser took the address.
+    virtual void openWebAddress(const QUrl &address, std::function<void()> failed) = 0;
     // Shows a modal message box over parent (or over the screen) and returns
     // the button pressed.
     virtual MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,

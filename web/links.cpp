@@ -25,12 +25,12 @@ void openWebPage(Platform &platform, const QString &address)
     // parsing keeps existing escapes as they are and only escapes what a URL
     // cannot hold (spaces, line breaks).
     const QUrl url(address, QUrl::TolerantMode);
-    if (platform.openWebAddress(url))
-        return;
-    // No browser, or an opener that failed: say so over the window the user
-    // clicked in, with the address in the form a browser takes.
-    platform.showMessage(platform.activeWindow(), browserFailureMessage(url), ProgramTitle,
-                         MessageIcon::Warning, MessageButtons::Ok);
+    platform.openWebAddress(url, [&platform, url] {
+        // No browser, or an opener that failed: say so over the window the
+        // user works in, with the address in the form a browser takes.
+        platform.showMessage(platform.activeWindow(), browserFailureMessage(url), ProgramTitle,
+                             MessageIcon::Warning, MessageButtons::Ok);
+    });
 }
 
 void openSoftwaresPage(Platform &platform)

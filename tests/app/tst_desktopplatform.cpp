@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void showMessage_staysOverItsParent();
     void warning_showsItsLastParagraphWholeInAFieldToCopy_data();
     void warning_showsItsLastParagraphWholeInAFieldToCopy();
+    void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_data();
+    void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -223,6 +226,54 @@ void TestDesktopPlatform::warning_showsItsLastParagraphWholeInAFieldToCopy()
     QVERIFY(readOnly);
     QVERIFY(fieldFitsInTheBox);
     QVERIFY(fieldFitsOnScreen);
+}
+
+void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("fails");
+
+    QTest::newRow("opener takes it") << QStringLiteral("echo \"$1\" > \"$0.url\"") << false;
+    QTest::newRow("opener finds no browser") << QStringLiteral("exit 3") << true;
+    QTest::newRow("no opener, no browser") << QString() << true;
+}
+
+void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing()
+{
+    QFETCH(QString, opener);
+    QFETCH(bool, fails);
+
+    // A PATH of one folder holding our xdg-open, or none at all.
+    const QString script = m_dir->filePath(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + opener.toUtf8() + "\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    qputenv("PATH", QFile::encodeName(m_dir->path()));
+    qunsetenv("BROWSER");
+
+    DesktopPlatform platform(*m_instance, m_store);
+    const QUrl address(QStringLiteral("https://www.example.org/a?b=c%20d"));
+    int failures = 0;
+    platform.openWebAddress(address, [&failures] { ++failures; });
+    qputenv("PATH", path);
+    qputenv("BROWSER", browser);
+
+    if (fails) {
+        QTRY_COMPARE(failures, 1);
+    } else {
+        QTRY_VERIFY(QFile::exists(script + QStringLiteral(".url")));
+        QFile url(script + QStringLiteral(".url"));
+        QVERIFY(url.open(QIODevice::ReadOnly));
+        QCOMPARE(url.readAll().trimmed(), address.toEncoded());
+        QTest::qWait(100);
+        QCOMPARE(failures, 0);
+    }
 }
 
 QTEST_MAIN(TestDesktopPlatform)

@@ -50,10 +50,11 @@ RecordingPlatform::RecordingPlatform()
     useSeed(20261208);
 }
 
-bool RecordingPlatform::openWebAddress(const QUrl &address)
+void RecordingPlatform::openWebAddress(const QUrl &address, std::function<void()> failed)
 {
     opened.append(address);
-    return browserOpens;
+    if (!browserOpens)
+        failed();
 }
 
 MessageAnswer RecordingPlatform::showMessage(QWidget *parent, const QString &text,

@@ -64,7 +64,7 @@ class RecordingPlatform final : public Platform
 public:
     RecordingPlatform();
 
-    bool openWebAddress(const QUrl &address) override;
+    void openWebAddress(const QUrl &address, std::function<void()> failed) override;
     MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
                               MessageIcon icon, MessageButtons buttons) override;
     QWidget *activeWindow() const override { return activeWidget; }
