@@ -5,6 +5,7 @@
 
 #include "ui/main/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 
@@ -19,7 +20,7 @@ private Q_SLOTS:
         QBENCHMARK
         {
             Zentrova::MainWindow window(platform);
-            QVERIFY(window.findChild<QWidget *>(QStringLiteral("fraMain")));
+            QVERIFY(window.findChild<QWidget *>(QStringLiteral("diceView")));
         }
     }
 
@@ -29,11 +30,15 @@ private Q_SLOTS:
         Zentrova::MainWindow window(platform);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *comprehensive =
+            window.findChild<QAbstractButton *>(QStringLiteral("comprehensiveChoice"));
+        auto *castAgain = window.findChild<QAbstractButton *>(QStringLiteral("castAgainButton"));
+        QVERIFY(comprehensive && castAgain);
         QBENCHMARK
         {
-            window.Frame1_Click(3);
+            comprehensive->click();
             QApplication::processEvents();
-            window.cmdBack_Click();
+            castAgain->click();
         }
     }
 };

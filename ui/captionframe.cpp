@@ -8,29 +8,34 @@ namespace Zentrova {
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
 
-QRect CaptionFrame::captionRect() const
-{
-    const QFontMetrics metrics(font());
-    const int width = metrics.horizontalAdvance(title()) + 4;
-    // Set in from the left, as far as a long caption leaves room for.
-    const int left = std::clamp(rect().width() - width, 0, 6);
-    return QRect(left, 0, width, metrics.height());
-}
-
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    drawCaptionFrame(painter, this, title());
+}
+
+// qDrawShadeRect draws its light lines one pixel shorter at three corners;
+// the grey box with a white one set one pixel in is the etched look wanted.
+QRect drawCaptionFrame(QPainter &painter, const QWidget *widget, const QString &caption)
+{
+    const QFontMetrics metrics(widget->font());
+    const QRect area = widget->rect();
+    const QRect border = area.adjusted(0, metrics.height() / 2, -1, -1);
+    painter.save();
     painter.setPen(QColor(0x80, 0x80, 0x80));
     painter.drawRect(border.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::white);
     painter.drawRect(border.adjusted(1, 1, 0, 0));
 
-    const QRect caption = captionRect();
-    painter.fillRect(caption, palette().brush(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+    const int width = metrics.horizontalAdvance(caption) + 4;
+    // Set in from the left, as far as a long caption leaves room for.
+    const int left = std::clamp(area.width() - width, 0, 6);
+    const QRect captionArea(left, 0, width, metrics.height());
+    painter.fillRect(captionArea, widget->palette().brush(QPalette::Window));
+    painter.setPen(widget->palette().color(QPalette::WindowText));
+    painter.drawText(captionArea, Qt::AlignCenter | Qt::TextSingleLine, caption);
+    painter.restore();
+    return captionArea;
 }
 
 } // namespace Zentrova

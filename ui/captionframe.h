@@ -7,7 +7,7 @@
 
 namespace Zentrova {
 
-class CaptionFrame : public QGroupBox
+class CaptionFrame final : public QGroupBox
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CaptionFrame)
@@ -17,8 +17,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Where the caption stands, in the frame's coordinates.
-    QRect captionRect() const;
 };
+
+// Draws the etched border over the whole of widget, in its font and colours,
+// with caption set into the top line; returns where the caption stands.
+QRect drawCaptionFrame(QPainter &painter, const QWidget *widget, const QString &caption);
 
 } // namespace Zentrova

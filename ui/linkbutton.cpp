@@ -25,7 +25,7 @@ LinkButton::LinkButton(const QString &text, QWidget *parent, Keys keys)
     setForegroundRole(QPalette::WindowText);
     // Tab reaches it; a mouse click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
-    setCursor(Qt::PointingHandCursor);
+    Look::setClickable(this);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 

@@ -1,5 +1,5 @@
 // Shared look of the program's windows: fonts, colours, geometry in twips,
-// pictures and the clickable-control pointer.
+// pictures and the focus cue.
 #pragma once
 
 #include <QColor>
@@ -44,7 +44,8 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // Gives a control drawn by the style (button, text box, tab bar) the
 // desktop's colours back, whatever the coloured panel around it sets.
 void useDesktopColours(QWidget *widget);
-// Moves a fixed-size top-level window to the centre of its screen.
+// Moves a fixed-size top-level window, frame included, to the centre of its
+// screen; once a window manager has put its frame around the window, once more.
 void centreOnScreen(QWidget *window);
 // Marks a control as clickable: the pointing-hand cursor.
 void setClickable(QWidget *widget);
@@ -55,7 +56,7 @@ bool showsFocusCue(const QWidget *widget);
 // own cue may come in a colour lost on the program's coloured windows.
 void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
 
-// A picture from the resources, its twice-size version on dense screens.
+// A picture from the resources, its "@2x" version on dense screens.
 QPixmap picture(const QString &resourcePath);
 // The program's icon, in every size there is.
 QIcon programIcon();

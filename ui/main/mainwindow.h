@@ -1,29 +1,28 @@
-// The main window: the dice view, the result view with its tab strip, the
-// link line, the promotional band and the menus.
+// The main window: the dice view, the result view with its tabs, the link
+// line, the promotional band and the menus.
 #pragma once
 
 #include "reading/readingtables.h"
-#include "ui/imagelist.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
-#include <QtGlobal>
 
-#include <array>
-
-class QCloseEvent;
-class QFrame;
-class QLabel;
+class QAbstractButton;
+class QButtonGroup;
 class QPushButton;
 class QStackedWidget;
+class QTabBar;
 
 namespace Zentrova {
 
-class Platform;
-class ChoiceFrame;
-class DiePicture;
 class LinkButton;
-class TabStrip;
+class Platform;
+class ReadingPage;
+
+// What the user asks to read: one die's page, or all three behind tabs.
+enum class Reading { Planet, Zodiac, House, Comprehensive };
 
 class MainWindow final : public QMainWindow
 {
@@ -31,37 +30,13 @@ class MainWindow final : public QMainWindow
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    // Runs Form_Load before returning.
+    // Opens on the dice view, nothing cast.
     explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The number drawn by chooseBrandBanner, 0 until it has run.
-    qint16 coBrandRandomNumber() const { return intCoBrandRandomNumber; }
-
-    const ImageList &diceImages() const { return IMG_Dice; }
-    const ImageList &planetImages() const { return IMG_Planet; }
-    const ImageList &zodiacSignImages() const { return IMG_ZodiacSigns; }
-
-public slots:
-    void Form_Load();
-    // Called once by the start-up sequence right after the window is shown.
+    // Brings one of the two promotional links to the front for the whole
+    // run; the start-up sequence calls it once, right after showing the window.
     void chooseBrandBanner();
-
-    void Frame1_Click(qint16 Index);
-    void Picture1_Click(qint16 Index);
-    void TS_Click();
-    void Calculate();
-    void cmdBack_Click();
-
-    void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
 signals:
     // The window has been closed; the program goes on to its farewell.
@@ -70,57 +45,60 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+private slots:
+    void resetDiceView();
+    void castReading(Zentrova::Reading reading);
+    void castDice();
+    void returnToDice();
+    void showSelectedPage();
+
+    void showAbout();
+    void openOnlineHelp();
+    void openHomePage();
+    void openDownloadPage();
+    void openDonatePage();
+    void openCoBrandingPage();
+    void openFullBrandingPage();
+
 private:
-    void loadImageSets();
     void buildWindow();
     void buildDiceView();
-    void buildResultView();
+    void buildReadingView();
     void buildBrandBand();
     void buildMenus();
     void buildTabOrder();
+    void showDiceView();
 
     Platform &m_platform;
     ReadingTables m_tables;
 
-    ImageList IMG_Dice;
-    ImageList IMG_Planet;
-    ImageList IMG_ZodiacSigns;
+    // Position n - 1 holds picture n of each set.
+    QList<QPixmap> m_diceFaces;
+    QList<QPixmap> m_planetPictures;
+    QList<QPixmap> m_zodiacSignPictures;
 
-    qint16 intCoBrandRandomNumber = 0;
-
-    LinkButton *Label14 = nullptr;
+    LinkButton *m_forumLink = nullptr;
     QStackedWidget *m_views = nullptr;
-    QFrame *fraMain = nullptr;
-    QFrame *fraResult = nullptr;
-    QFrame *fraFullBrand = nullptr;
-    QStackedWidget *m_brands = nullptr;
-    LinkButton *lblCobrand = nullptr;
-    LinkButton *lblFullBrand = nullptr;
+    QWidget *m_diceView = nullptr;
+    QWidget *m_readingView = nullptr;
 
-    std::array<QLabel *, 2> Label1{};
-    std::array<ChoiceFrame *, 4> Frame1{};
-    std::array<DiePicture *, 6> Picture1{};
+    QButtonGroup *m_choices = nullptr;
+    QAbstractButton *m_planetChoice = nullptr;
 
-    TabStrip *TS = nullptr;
-    QStackedWidget *m_pages = nullptr;
+    QWidget *m_readingTabPane = nullptr;
+    QTabBar *m_readingTabs = nullptr;
+    QStackedWidget *m_readingPages = nullptr;
+    ReadingPage *m_planetPage = nullptr;
+    ReadingPage *m_zodiacPage = nullptr;
+    ReadingPage *m_housePage = nullptr;
+    QPushButton *m_castAgainButton = nullptr;
     // The choice a keyboard cast came from, for the way back.
-    QPointer<QWidget> m_choiceWithFocus;
-    QFrame *fraPlanets = nullptr;
-    QFrame *fraZodiacSigns = nullptr;
-    QFrame *fraHouses = nullptr;
-    QPushButton *cmdBack = nullptr;
+    QPointer<QWidget> m_castFrom;
 
-    QLabel *lblPlanetsName = nullptr;
-    QLabel *lblPlanetsSignificance = nullptr;
-    QLabel *lblZodiacSignsName = nullptr;
-    QLabel *lblZodiacSignsSignificance = nullptr;
-    QLabel *lblHousesName = nullptr;
-    QLabel *lblHousesSignificance = nullptr;
-    std::array<DiePicture *, 2> picDice1{};
-    std::array<DiePicture *, 2> picDice2{};
-    std::array<DiePicture *, 2> picDice3{};
-    QLabel *imgPlanets = nullptr;
-    QLabel *picZodiacSign = nullptr;
+    QWidget *m_brandBand = nullptr;
+    QStackedWidget *m_brandLinks = nullptr;
+    LinkButton *m_coBrandingLink = nullptr;
+    LinkButton *m_fullBrandingLink = nullptr;
 };
 
 } // namespace Zentrova

@@ -1,0 +1,89 @@
+#include "ui/main/readingpage.h"
+
+#include "ui/look.h"
+
+#include <QLabel>
+
+namespace Zentrova {
+
+namespace {
+
+QLabel *textLabel(QWidget *parent, const QString &name, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    Look::setTextColour(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+ReadingPage::ReadingPage(const QString &dieName, const QRect &significanceArea,
+                         const QRect &pictureArea, QWidget *parent)
+    : QWidget(parent),
+      m_name(textLabel(this, QStringLiteral("nameLabel"), Look::uiFont(8.25, true))),
+      m_significance(textLabel(this, QStringLiteral("significanceLabel"), Look::windowFont()))
+{
+    Look::setBackground(this, QColor(0x40, 0x00, 0x00));
+    Look::place(m_name, 120, 120, 0, 195);
+    m_significance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_significance->setWordWrap(true);
+    m_significance->setGeometry(significanceArea);
+
+    for (int half = 0; half < 2; ++half) {
+        auto *face = new QLabel(this);
+        face->setObjectName(half == 0 ? QStringLiteral("firstHalfDie")
+                                      : QStringLiteral("secondHalfDie"));
+        face->setAccessibleName(
+            QStringLiteral("%1 die, %2 half")
+                .arg(dieName, half == 0 ? QStringLiteral("first") : QStringLiteral("second")));
+        face->setFrameStyle(QFrame::Box | QFrame::Plain);
+        face->setLineWidth(1);
+        face->setAlignment(Qt::AlignCenter);
+        Look::setBackground(face, Qt::white);
+        Look::setTextColour(face, Qt::black);
+        Look::place(face, 6345, half == 0 ? 120 : 820, 660, 660);
+        m_halves[half] = face;
+    }
+
+    if (!pictureArea.isEmpty()) {
+        m_picture = new QLabel(this);
+        m_picture->setObjectName(QStringLiteral("pictureLabel"));
+        m_picture->setScaledContents(true);
+        m_picture->setAccessibleName(QStringLiteral("%1 picture").arg(dieName));
+        m_picture->setGeometry(pictureArea);
+    }
+}
+
+// A missing picture leaves a blank face and the next step runs, as every
+// step of a cast ignores its failures.
+void ReadingPage::showDie(const DieFace &die, const QList<QPixmap> &diceFaces)
+{
+    for (int half = 0; half < 2; ++half) {
+        if (die.shown[half])
+            m_halves[half]->setPixmap(diceFaces.value(die.halves[half] - 1));
+        else
+            m_halves[half]->hide();
+    }
+}
+
+void ReadingPage::showRow(const QString &name, const QString &significance, const QPixmap &picture)
+{
+    m_name->setText(name);
+    m_name->adjustSize();
+    m_significance->setText(significance);
+    if (m_picture)
+        m_picture->setPixmap(picture);
+}
+
+void ReadingPage::resetHalves(const QPixmap &onePip)
+{
+    for (QLabel *face : m_halves) {
+        face->show();
+        face->setPixmap(onePip);
+    }
+}
+
+} // namespace Zentrova

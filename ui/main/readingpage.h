@@ -1,0 +1,42 @@
+// One page of the result view: the name and significance of the row a die
+// selects, the die's two halves and, for planets and zodiac signs, the
+// row's picture.
+#pragma once
+
+#include "reading/cast.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace Zentrova {
+
+class ReadingPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReadingPage)
+
+public:
+    // significanceArea and pictureArea in pixels; an empty pictureArea gives
+    // a page without a picture.
+    ReadingPage(const QString &dieName, const QRect &significanceArea, const QRect &pictureArea,
+                QWidget *parent = nullptr);
+
+    // diceFaces holds the face with n pips at position n - 1.
+    void showDie(const DieFace &die, const QList<QPixmap> &diceFaces);
+    void showRow(const QString &name, const QString &significance, const QPixmap &picture = {});
+    // Both halves shown again, with one pip.
+    void resetHalves(const QPixmap &onePip);
+
+private:
+    QLabel *m_name;
+    QLabel *m_significance;
+    std::array<QLabel *, 2> m_halves{};
+    QLabel *m_picture = nullptr;
+};
+
+} // namespace Zentrova
