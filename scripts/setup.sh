@@ -11,6 +11,8 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick
+    openbox xclip
+    clang libclang-rt-dev
 )
 
 install_missing() {
