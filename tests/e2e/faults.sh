@@ -205,7 +205,7 @@ settings-unwritable-update-due)
     check "no web page is opened" test ! -e "$OPENED"
     end_session
     date_survives "$DUE"
-    told_once_on_stderr "" "the update reminder is skipped"
+    told_once_on_stderr "reminder" "the update reminder is skipped"
     ;;
 link-without-browser)
     fresh_home
