@@ -73,6 +73,15 @@ wait_window() { # seconds title [window-to-ignore]
     wait_until "$seconds" visible_window "$@" >/dev/null && visible_window "$@"
 }
 
+# Whether a process used no processor time for a few tenths of a second.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
+is_idle() { # pid
+    local before
+    before=$(cpu_ticks "$1")
+    sleep 0.3
+    [ "$(cpu_ticks "$1")" = "$before" ]
+}
+
 has_exited() { ! kill -0 "$1" 2>/dev/null; }
 
 wait_exit() { # pid -> exit status, or 124 after 20 s
