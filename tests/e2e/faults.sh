@@ -13,8 +13,8 @@ CASE="$2"
 
 # Long enough for a loaded machine, far below any lock's wait.
 IN_TIME=5
-RECENT="$(date -d '3 days ago' +%Y-%m-%d)"
-DUE="$(date -d '15 days ago' +%Y-%m-%d)"
+RECENT="$(date -d "$TODAY - 3 days" +%Y-%m-%d)"
+DUE="$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
 
 needs_unprivileged_user() {
     if ! can_drop_privileges; then
