@@ -271,8 +271,11 @@ oversized-referral)
     check "no web page is opened" test ! -e "$OPENED"
     # A letter typed now, and everything copied from where it went: the
     # ampersands and the letter, when the focus is back on the message box.
-    xdotool key --clearmodifiers Z ctrl+a ctrl+c
-    wait_until 3 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q "Z$"'
+    xdotool windowactivate --sync "$farewell"
+    xdotool key --clearmodifiers Z
+    wait_until 20 is_idle "$program"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    wait_until 10 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q "Z$"'
     check "the focus is back on the message box" \
         test "$(xclip -o -selection clipboard 2>/dev/null | tr -d '&')$(xclip -o -selection clipboard 2>/dev/null | tr -cd '&' | wc -c)" = "Z50000"
     # The same form with a short message goes out: the other entries were valid.
