@@ -84,7 +84,8 @@ choose() { # menu-key entry-key
 end_session() {
     keys "$main_window" alt+F4
     local farewell
-    farewell=$(wait_window 10 'Zentrova v1.0')
+    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
+    check "closing the main window shows the farewell window" test -n "$farewell"
     [ -n "$farewell" ] && keys "$farewell" alt+x
     wait_until 10 has_exited "$program"
     check "Exit on the farewell window ends the program in time" has_exited "$program"
@@ -239,7 +240,7 @@ oversized-referral)
     launch
     main_window_in_time
     keys "$main_window" alt+F4
-    farewell=$(wait_window 10 'Zentrova v1.0')
+    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
     check "closing the main window shows the farewell window" test -n "$farewell"
     [ -n "$farewell" ] || finish
     # The boxes of the Refer A Friend frame, in the window's pixels.
