@@ -286,6 +286,7 @@ oversized-referral)
     xdotool key --clearmodifiers alt+n
     check "a short message is sent" wait_until 5 grep -qs "taf3=Hello" "$OPENED"
     still_running
+    date_survives "$RECENT"
     ;;
 instance-lock-unwritable)
     # Neither the runtime folder nor the temporary folder can hold the
