@@ -29,7 +29,8 @@ int main(int argc, char *argv[])
 
     QApplication::setWindowIcon(Zentrova::Look::programIcon());
 
-    Zentrova::NativeSettingsStore settings(QApplication::applicationName());
+    Zentrova::NativeSettingsStore settings(
+        Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()));
     Zentrova::DesktopPlatform platform(instance, settings);
     Zentrova::Shutdown shutdown(platform);
     if (!Zentrova::startProgram(platform, instance, shutdown))

@@ -18,9 +18,12 @@ public:
     // instance is released when the process ends.
     explicit DesktopPlatform(SingleInstance &instance, SettingsStore &settings);
 
-    void openWebAddress(const QUrl &address) override;
+    bool openWebAddress(const QUrl &address) override;
     MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
                               MessageIcon icon, MessageButtons buttons) override;
+    QWidget *activeWindow() const override;
+    // One line on standard error, after the program's name.
+    void reportProblem(const QString &text) override;
     QDate today() const override;
     RandomSource &random() override { return m_random; }
     SettingsStore &settings() override { return m_settings; }

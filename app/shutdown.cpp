@@ -31,7 +31,6 @@ void Shutdown::endProgram()
         window->close();
     }
 
-    m_platform.settings().flush();
     m_platform.endProcess(0);
 }
 

@@ -14,9 +14,9 @@ class Shutdown final
 public:
     explicit Shutdown(Platform &platform) : m_platform(platform) {}
 
-    // Closes every open window of the program, each at most once, flushes the
-    // settings and ends the process. Does not return on the real platform; a
-    // call made while the program is already ending returns at once.
+    // Closes every open window of the program, each at most once, and ends
+    // the process; the settings were written when they changed. Does not return on the real
+    // platform; a call made while the program is already ending returns at once.
     void endProgram();
     // True once endProgram() has begun: the program cannot go back to running.
     bool isEnding() const { return m_ending; }

@@ -16,15 +16,38 @@ SingleInstance::SingleInstance(const QString &folder, const QString &name)
 bool SingleInstance::tryAcquire()
 {
     m_anotherCopyRuns = false;
-    if (m_fileName.isEmpty() || m_lock.isLocked())
+    m_problem.clear();
+    if (m_lock.isLocked())
         return true;
+    if (m_fileName.isEmpty()) {
+        m_problem = QStringLiteral("no private folder for the lock that keeps a second copy "
+                                   "from starting");
+        return true;
+    }
+
+    // Something else by the lock's name (a folder) would refuse every start.
+    const QFileInfo existing(m_fileName);
+    if (existing.exists() && !existing.isFile()) {
+        m_problem = QStringLiteral("%1 is in the way of the lock file, so a second copy "
+                                   "would not be refused")
+                        .arg(QDir::toNativeSeparators(m_fileName));
+        return true;
+    }
 
     // Qt takes over a lock whose holder has died, checking the process id and
     // its executable name.
     if (m_lock.tryLock(0))
         return true;
-    if (m_lock.error() != QLockFile::LockFailedError)
+    if (m_lock.error() != QLockFile::LockFailedError) {
+        // The program runs all the same; only the rule of one copy is lost.
+        m_problem = QStringLiteral("cannot create the lock file %1 (%2), so a second copy "
+                                   "would not be refused")
+                        .arg(QDir::toNativeSeparators(m_fileName),
+                             m_lock.error() == QLockFile::PermissionError
+                                 ? QStringLiteral("permission denied")
+                                 : QStringLiteral("the folder is missing or full"));
         return true;
+    }
     if (takeOverLeftLock())
         return true;
 

@@ -18,6 +18,9 @@ public:
     // another copy runs; a lock that cannot be made at all lets this copy start.
     bool tryAcquire();
     bool anotherCopyRuns() const { return m_anotherCopyRuns; }
+    // Why the lock could not be made, so that a second copy would not be
+    // refused; empty when the lock is held or another copy runs.
+    QString problem() const { return m_problem; }
     bool isHeld() const { return m_lock.isLocked(); }
     void release() { m_lock.unlock(); }
 
@@ -32,6 +35,7 @@ private:
     QString m_fileName;
     QLockFile m_lock;
     bool m_anotherCopyRuns = false;
+    QString m_problem;
 };
 
 } // namespace Zentrova

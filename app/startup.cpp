@@ -35,6 +35,9 @@ MainWindow *startProgram(Platform &platform, const SingleInstance &instance, Shu
         return nullptr;
     }
 
+    if (!instance.problem().isEmpty())
+        platform.reportProblem(instance.problem());
+
     platform.random().seedFromClock();
     runUpdateReminder(platform);
 

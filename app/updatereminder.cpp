@@ -28,25 +28,43 @@ QString reminderText(const QDate &date)
 
 void runUpdateReminder(Platform &platform)
 {
-    // Any failing step abandons the rest of the reminder; start-up goes on.
+    // A failing step abandons the rest of the reminder, and start-up goes on;
+    // each failure is told once on standard error.
     SettingsStore &store = platform.settings();
     const QDate today = platform.today();
-    switch (reminderStep(store.read(ReminderSection, ReminderKey), today)) {
+    const std::optional<QString> stored = store.read(ReminderSection, ReminderKey);
+    if (!stored) {
+        platform.reportProblem(QStringLiteral("update reminder skipped: ") + store.errorString());
+        return;
+    }
+    switch (reminderStep(stored, today)) {
     case ReminderStep::Abandon:
     case ReminderStep::StayQuiet:
         return;
     case ReminderStep::RecordToday:
-        store.write(ReminderSection, ReminderKey, reminderText(today));
+        if (!store.write(ReminderSection, ReminderKey, reminderText(today)))
+            platform.reportProblem(QStringLiteral("first start not recorded: ") +
+                                   store.errorString());
         return;
     case ReminderStep::AskAndRecord:
         break;
     }
 
+    // An answer that cannot be kept would bring the question back at every
+    // start: ask only when the date can be recorded afterwards.
+    if (!store.canWrite(ReminderSection, ReminderKey, reminderText(today))) {
+        platform.reportProblem(QStringLiteral("update reminder skipped, its answer could not be "
+                                              "kept: ") +
+                               store.errorString());
+        return;
+    }
     // Runs before any window exists: the question has no parent.
     const MessageAnswer answer = platform.showMessage(
         nullptr, UpdateQuestion, ProgramTitle, MessageIcon::Information, MessageButtons::YesNo);
     if (!store.write(ReminderSection, ReminderKey, reminderText(today)))
-        return;
+        platform.reportProblem(QStringLiteral("update reminder's date not recorded: ") +
+                               store.errorString());
+    // The user asked for the page; a store that failed since does not change that.
     if (answer == MessageAnswer::Yes)
         openDownloadPage(platform);
 }

@@ -22,7 +22,7 @@ inline const QString UpdateQuestion =
 inline constexpr qint64 ReminderQuietDays = 14;
 
 enum class ReminderStep {
-    Abandon,      // the store could not be read
+    Abandon,      // the store could not be read, or today is unknown
     RecordToday,  // nothing usable stored: remember today, ask nothing
     StayQuiet,    // asked recently enough: ask nothing, write nothing
     AskAndRecord, // ask, then remember today whatever the answer

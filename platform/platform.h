@@ -14,7 +14,9 @@ namespace Zentrova {
 
 inline const QString ProgramTitle = QStringLiteral("Zentrova");
 
-enum class MessageIcon { Information, Critical };
+// A warning's text can be selected; its last paragraph, after a blank line,
+// is something to copy (an address) and is shown whole in a field of its own.
+enum class MessageIcon { Information, Warning, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
@@ -37,7 +39,10 @@ public:
     virtual std::optional<QString> read(const QString &section, const QString &key) = 0;
     // Writes and commits the value; false when it did not reach the store.
     virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
-    virtual void flush() = 0;
+    // Whether write() would succeed now, tried without changing the store.
+    virtual bool canWrite(const QString &section, const QString &key, const QString &value) = 0;
+    // Why the last read, write or check failed, naming the store.
+    virtual QString errorString() const = 0;
 };
 
 class Platform
@@ -45,12 +50,19 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Hands the address to the default browser and returns at once.
-    virtual void openWebAddress(const QUrl &address) = 0;
+    // Hands the address to the default browser and returns at once; false
+    // when no browser could be asked to open it.
+    virtual bool openWebAddress(const QUrl &address) = 0;
     // Shows a modal message box over parent (or over the screen) and returns
     // the button pressed.
     virtual MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
                                       MessageIcon icon, MessageButtons buttons) = 0;
+    // The window the user works in, if any: the natural parent of a message
+    // that answers what they just did.
+    virtual QWidget *activeWindow() const = 0;
+    // Tells whoever reads standard error about a fault the program works
+    // around; text is one line.
+    virtual void reportProblem(const QString &text) = 0;
     virtual QDate today() const = 0;
     virtual RandomSource &random() = 0;
     virtual SettingsStore &settings() = 0;

@@ -36,13 +36,4 @@ bool isActivationKey(const QKeyEvent *event)
     }
 }
 
-void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour)
-{
-    painter.save();
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
-    painter.restore();
-}
-
 } // namespace Zentrova

@@ -26,8 +26,5 @@ private:
 
 // Space, Return or Enter without Alt or Ctrl, not auto-repeated.
 bool isActivationKey(const QKeyEvent *event);
-// A dotted one-pixel rectangle just inside area. Drawn by hand: the style's
-// own cue may come in a colour lost on the program's coloured windows.
-void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
 
 } // namespace Zentrova

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QScreen>
 #include <QWidget>
 
@@ -88,6 +90,20 @@ void centreOnScreen(QWidget *window)
 void setClickable(QWidget *widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+bool showsFocusCue(const QWidget *widget)
+{
+    return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour)
+{
+    painter.save();
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 QPixmap picture(const QString &resourcePath)

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
 class QWidget;
 
 namespace Zentrova::Look {
@@ -47,6 +48,12 @@ void useDesktopColours(QWidget *widget);
 void centreOnScreen(QWidget *window);
 // Marks a control as clickable: the pointing-hand cursor.
 void setClickable(QWidget *widget);
+// Whether a control should show that it has the focus: only once the keyboard
+// has moved the focus in its window, as desktop programs do.
+bool showsFocusCue(const QWidget *widget);
+// A dotted one-pixel rectangle just inside area. Drawn by hand: the style's
+// own cue may come in a colour lost on the program's coloured windows.
+void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
 
 // A picture from the resources, its twice-size version on dense screens.
 QPixmap picture(const QString &resourcePath);

@@ -7,12 +7,30 @@
 
 namespace Zentrova {
 
+namespace {
+
+// What failed, and the whole address to copy.
+QString browserFailureMessage(const QUrl &address)
+{
+    return QStringLiteral("Zentrova could not open this page in your web browser.\n"
+                          "You can copy its address into a browser yourself:\n\n%1")
+        .arg(QString::fromLatin1(address.toEncoded()));
+}
+
+} // namespace
+
 void openWebPage(Platform &platform, const QString &address)
 {
     // The address arrives complete, any query already percent-encoded: tolerant
     // parsing keeps existing escapes as they are and only escapes what a URL
-    // cannot hold (spaces, line breaks). The browser's answer is never looked at.
-    platform.openWebAddress(QUrl(address, QUrl::TolerantMode));
+    // cannot hold (spaces, line breaks).
+    const QUrl url(address, QUrl::TolerantMode);
+    if (platform.openWebAddress(url))
+        return;
+    // No browser, or an opener that failed: say so over the window the user
+    // clicked in, with the address in the form a browser takes.
+    platform.showMessage(platform.activeWindow(), browserFailureMessage(url), ProgramTitle,
+                         MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void openSoftwaresPage(Platform &platform)

@@ -7,7 +7,8 @@ namespace Zentrova {
 
 class Platform;
 
-// Opens one complete web address in the default browser, fire-and-forget.
+// Opens one complete web address in the default browser without waiting for
+// the page. When no browser takes it, a warning gives the address to the user.
 void openWebPage(Platform &platform, const QString &address);
 
 void openSoftwaresPage(Platform &platform);

@@ -90,10 +90,19 @@ QString buildRequestUrl(const Referral &fields)
     return request;
 }
 
+bool requestFits(const QString &request)
+{
+    return request.size() <= MaxRequestLength;
+}
+
 QString referralProblem(const Referral &trimmed)
 {
-    const QString problem = checkAddresses(trimmed.email, trimmed.friendEmail);
-    return problem.isEmpty() ? checkReferral(trimmed) : problem;
+    QString problem = checkAddresses(trimmed.email, trimmed.friendEmail);
+    if (problem.isEmpty())
+        problem = checkReferral(trimmed);
+    if (problem.isEmpty() && !requestFits(buildRequestUrl(trimmed)))
+        problem = RequestTooLongMessage;
+    return problem;
 }
 
 } // namespace Zentrova

@@ -24,8 +24,16 @@ inline const QString DistinctAddressesMessage =
     QStringLiteral("Please Enter Distinct Email Addresses");
 inline const QString ProperAddressMessage = QStringLiteral("Please Enter Proper Email Address");
 inline const QString SpaceInAddressMessage = QStringLiteral("Email Address Cannot Contain Space");
+inline const QString RequestTooLongMessage = QStringLiteral("Please Shorten Your Message");
 
 inline const QString RequestPath = QStringLiteral("/qvms-refer-a-friend.php");
+
+// The longest request the form opens. Common web servers refuse a longer
+// request line by default (Apache allows 8190 bytes, nginx 8 KiB), and that
+// line holds the method and the protocol besides the address; browsers and
+// the system's launcher take far longer ones. A longer request would be lost
+// on its way while the form looked as if it had gone.
+inline constexpr qsizetype MaxRequestLength = 8000;
 
 // The five entries, as typed into the boxes or as stored after trimming.
 struct Referral
@@ -53,9 +61,12 @@ QString checkReferral(const Referral &fields);
 // as UTF-8, so whatever was typed arrives as the one value it was typed into.
 QString buildRequestUrl(const Referral &fields);
 
+// Whether a built request is short enough to reach the referral page.
+bool requestFits(const QString &request);
+
 // What a press of the form's button finds wrong with the trimmed entries:
-// the two addresses first, then each entry in the order of the form. Empty
-// when the referral may go.
+// the two addresses first, then each entry in the order of the form, then
+// the length of the request they make. Empty when the referral may go.
 QString referralProblem(const Referral &trimmed);
 
 } // namespace Zentrova

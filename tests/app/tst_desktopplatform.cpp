@@ -4,8 +4,11 @@
 #include "app/singleinstance.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +50,8 @@ private Q_SLOTS:
     void showMessage_showsTheBoxAndReturnsTheButtonPressed_data();
     void showMessage_showsTheBoxAndReturnsTheButtonPressed();
     void showMessage_staysOverItsParent();
+    void warning_showsItsLastParagraphWholeInAFieldToCopy_data();
+    void warning_showsItsLastParagraphWholeInAFieldToCopy();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -110,6 +115,8 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed_data
                                 << int(QMessageBox::Ok) << MessageAnswer::Ok;
     QTest::newRow("Return takes OK")
         << MessageIcon::Information << MessageButtons::Ok << 0 << MessageAnswer::Ok;
+    QTest::newRow("warning, OK clicked")
+        << MessageIcon::Warning << MessageButtons::Ok << int(QMessageBox::Ok) << MessageAnswer::Ok;
 }
 
 void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
@@ -125,7 +132,9 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons shownButtons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    Qt::TextInteractionFlags textFlags;
     whenBoxOpens([&](QMessageBox *box) {
+        textFlags = box->textInteractionFlags();
         title = box->windowTitle();
         text = box->text();
         shownIcon = box->icon();
@@ -143,8 +152,15 @@ void TestDesktopPlatform::showMessage_showsTheBoxAndReturnsTheButtonPressed()
     QCOMPARE(pressed, answer);
     QCOMPARE(title, QStringLiteral("Zentrova"));
     QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
-    QCOMPARE(shownIcon,
-             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    const QMap<MessageIcon, QMessageBox::Icon> icons{
+        {MessageIcon::Information, QMessageBox::Information},
+        {MessageIcon::Warning, QMessageBox::Warning},
+        {MessageIcon::Critical, QMessageBox::Critical}};
+    QCOMPARE(shownIcon, icons.value(icon));
+    // A warning's text (an address to copy) can be selected by mouse and keyboard.
+    const Qt::TextInteractionFlags selectable =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    QCOMPARE((textFlags & selectable) == selectable, icon == MessageIcon::Warning);
     if (buttons == MessageButtons::YesNo) {
         QCOMPARE(shownButtons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(defaultButton, QMessageBox::Yes);
@@ -168,6 +184,45 @@ void TestDesktopPlatform::showMessage_staysOverItsParent()
     platform.showMessage(&farewell, "Please enter your name", "Zentrova", MessageIcon::Critical,
                          MessageButtons::Ok);
     QCOMPARE(parent, &farewell);
+}
+
+void TestDesktopPlatform::warning_showsItsLastParagraphWholeInAFieldToCopy_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("short") << "https://x.example/help.html";
+    QTest::newRow("longer than any box") << "https://x.example/refer?taf3=" + QString(600, 'm');
+}
+
+void TestDesktopPlatform::warning_showsItsLastParagraphWholeInAFieldToCopy()
+{
+    QFETCH(QString, address);
+    DesktopPlatform platform(*m_instance, m_store);
+    QString text;
+    QString copyable;
+    bool readOnly = false;
+    bool fieldFitsInTheBox = false;
+    bool fieldFitsOnScreen = false;
+    whenBoxOpens([&](QMessageBox *box) {
+        text = box->text();
+        auto *field = box->findChild<QPlainTextEdit *>("copyableText");
+        if (field) {
+            copyable = field->toPlainText();
+            readOnly = field->isReadOnly();
+            fieldFitsInTheBox =
+                box->rect().contains(QRect(field->mapTo(box, QPoint()), field->size()));
+            fieldFitsOnScreen = box->width() <= box->screen()->availableGeometry().width();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    platform.showMessage(nullptr, "Could not open the page.\nCopy its address:\n\n" + address,
+                         "Zentrova", MessageIcon::Warning, MessageButtons::Ok);
+
+    QCOMPARE(text, QStringLiteral("Could not open the page.\nCopy its address:"));
+    QCOMPARE(copyable, address);
+    QVERIFY(readOnly);
+    QVERIFY(fieldFitsInTheBox);
+    QVERIFY(fieldFitsOnScreen);
 }
 
 QTEST_MAIN(TestDesktopPlatform)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -25,6 +26,7 @@ enum class Before {
     LiveSameNameAged,
     LiveSameNameFresh,
     EmptyAged,
+    EmptyOneSecond,
     EmptyFresh,
 };
 
@@ -110,6 +112,7 @@ private Q_SLOTS:
     void twelveCopiesStartedTogether_exactlyOneRuns();
     void heldLock_isReleasedForTheNextCopy();
     void endingTheProcess_releasesTheLockWithoutExitHandlers();
+    void lockThatCannotBeMade_letsTheCopyStartAndSaysWhy();
 };
 
 void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock_data()
@@ -125,6 +128,8 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock_data()
     QTest::newRow("young lock naming a live process of the same name")
         << Before::LiveSameNameFresh << false;
     QTest::newRow("old empty lock") << Before::EmptyAged << true;
+    QTest::newRow("empty lock 1 s old, a slow copy still writing it")
+        << Before::EmptyOneSecond << false;
     QTest::newRow("young empty lock, a copy still writing it") << Before::EmptyFresh << false;
 }
 
@@ -163,10 +168,13 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
         break;
     }
     case Before::EmptyAged:
+    case Before::EmptyOneSecond:
     case Before::EmptyFresh:
         QVERIFY(writeFile(path, {}));
         if (before == Before::EmptyAged)
             QVERIFY(age(path, 3));
+        if (before == Before::EmptyOneSecond)
+            QVERIFY(age(path, 1));
         break;
     }
     const QByteArray lockBefore = readAll(path);
@@ -175,6 +183,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     QCOMPARE(second.tryAcquire(), starts);
     QCOMPARE(second.anotherCopyRuns(), !starts);
     QCOMPARE(second.isHeld(), starts);
+    QVERIFY(second.problem().isEmpty());
 
     if (starts) {
         QLockFile probe(path);
@@ -265,6 +274,31 @@ void TestSingleInstance::endingTheProcess_releasesTheLockWithoutExitHandlers()
     const QByteArray output = copy.process().readAllStandardOutput();
     QCOMPARE(output, QByteArray("won\nending\n"));
     QVERIFY(!QFile::exists(runtime.filePath(LockName)));
+}
+
+void TestSingleInstance::lockThatCannotBeMade_letsTheCopyStartAndSaysWhy()
+{
+    // A "folder" that is a file cannot hold the lock, for root too.
+    QTemporaryDir runtime;
+    const QString notAFolder = runtime.filePath("plain");
+    QVERIFY(writeFile(notAFolder, "x"));
+
+    SingleInstance copy(notAFolder, LockName);
+    QVERIFY(copy.tryAcquire());
+    QVERIFY(!copy.anotherCopyRuns());
+    QVERIFY(!copy.isHeld());
+    QVERIFY2(copy.problem().contains(copy.fileName()), qPrintable(copy.problem()));
+
+    // Nor can one where a folder has its name; a start is not refused for it.
+    QVERIFY(QDir().mkpath(runtime.filePath(LockName)));
+    SingleInstance blocked(runtime.path(), LockName);
+    QVERIFY(blocked.tryAcquire());
+    QVERIFY(!blocked.anotherCopyRuns());
+    QVERIFY(blocked.problem().contains(blocked.fileName()));
+
+    SingleInstance nowhere(QString(), LockName);
+    QVERIFY(nowhere.tryAcquire());
+    QVERIFY(!nowhere.problem().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

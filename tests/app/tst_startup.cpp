@@ -4,8 +4,10 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "ui/main/mainwindow.h"
+#include "ui/side/farewellwindow.h"
 #include "web/siteaddresses.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
@@ -29,7 +31,41 @@ int mainWindows()
     return count;
 }
 
+QWidgetList visibleWindows()
+{
+    QWidgetList shown;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown.append(window);
+    }
+    return shown;
+}
+
+QList<FarewellWindow *> farewellWindows()
+{
+    QList<FarewellWindow *> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *farewell = qobject_cast<FarewellWindow *>(window))
+            found.append(farewell);
+    }
+    return found;
+}
+
+// The File menu's Exit entry, found by the text the user sees.
+QAction *exitAction(MainWindow *window)
+{
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->text() == QLatin1String("E&xit"))
+            return action;
+    }
+    return nullptr;
+}
+
+enum class Closing { ExitEntry, CloseBox };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Closing)
 
 class TestStartup : public QObject
 {
@@ -42,6 +78,10 @@ private Q_SLOTS:
     void start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand_data();
     void start_seedsThenRemindsThenOpensTheWindowThenChoosesTheBrand();
     void firstStart_asksNothingAndRecordsToday();
+    void lockThatCannotBeMade_isReportedOnce_andTheWindowOpens();
+    void closingTheMainWindow_handsOverToOneFarewellWindow_data();
+    void closingTheMainWindow_handsOverToOneFarewellWindow();
+    void whileEnding_closingTheMainWindowShowsNoFarewell();
 
 private:
     std::unique_ptr<QTemporaryDir> m_runtime;
@@ -181,6 +221,86 @@ void TestStartup::firstStart_asksNothingAndRecordsToday()
     QVERIFY(platform.opened.isEmpty());
     QVERIFY(window->coBrandRandomNumber() >= 1 && window->coBrandRandomNumber() <= 6);
     delete window.data();
+}
+
+void TestStartup::lockThatCannotBeMade_isReportedOnce_andTheWindowOpens()
+{
+    // A "folder" that is a file cannot hold the lock.
+    QFile plain(m_runtime->filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    SingleInstance instance(plain.fileName(), "zentrova.lock");
+    QVERIFY(instance.tryAcquire());
+    RecordingPlatform platform;
+    Shutdown shutdown(platform);
+
+    QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
+
+    QVERIFY(window);
+    QCOMPARE(platform.problems, QStringList{instance.problem()});
+    QVERIFY(platform.messages.isEmpty());
+    delete window.data();
+}
+
+void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow_data()
+{
+    QTest::addColumn<Closing>("closing");
+    QTest::newRow("File > Exit") << Closing::ExitEntry;
+    QTest::newRow("close box") << Closing::CloseBox;
+}
+
+void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow()
+{
+    QFETCH(Closing, closing);
+    SingleInstance instance(m_runtime->path(), "zentrova.lock");
+    QVERIFY(instance.tryAcquire());
+    RecordingPlatform platform;
+    Shutdown shutdown(platform);
+    QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
+    QVERIFY(window);
+
+    if (closing == Closing::ExitEntry) {
+        QAction *exit = exitAction(window);
+        QVERIFY(exit);
+        exit->trigger();
+    } else {
+        QVERIFY(window->close());
+    }
+
+    // The main window goes; one farewell window of its own takes over.
+    QTRY_VERIFY(window.isNull());
+    const QList<FarewellWindow *> farewells = farewellWindows();
+    QCOMPARE(farewells.size(), 1);
+    QPointer<FarewellWindow> farewell = farewells.constFirst();
+    QCOMPARE(farewell->parentWidget(), nullptr);
+    QCOMPARE(visibleWindows(), QWidgetList{farewell});
+    QVERIFY(platform.endings.isEmpty());
+    QVERIFY(!shutdown.isEnding());
+
+    // Closing it ends the program, once.
+    QVERIFY(farewell->close());
+    QCOMPARE(platform.endings, QList<int>{0});
+    QVERIFY(shutdown.isEnding());
+    QVERIFY(visibleWindows().isEmpty());
+    // Nothing is left behind either.
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestStartup::whileEnding_closingTheMainWindowShowsNoFarewell()
+{
+    SingleInstance instance(m_runtime->path(), "zentrova.lock");
+    QVERIFY(instance.tryAcquire());
+    RecordingPlatform platform;
+    Shutdown shutdown(platform);
+    QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
+    QVERIFY(window);
+
+    shutdown.endProgram();
+
+    QCOMPARE(platform.endings, QList<int>{0});
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(farewellWindows().isEmpty());
+    QVERIFY(visibleWindows().isEmpty());
 }
 
 QTEST_MAIN(TestStartup)

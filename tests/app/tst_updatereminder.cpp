@@ -35,6 +35,7 @@ private Q_SLOTS:
     void updateReminder_asksAtMostOnceInFifteenDays();
     void updateReminder_asksItsQuestionWithoutAParent();
     void updateReminder_writesADateThatReadsBackAsTheSameDay();
+    void storeFailingAfterTheAnswer_stillOpensThePageAndSaysWhy();
 };
 
 void TestUpdateReminder::reminderStep_countsCalendarDays_data()
@@ -85,35 +86,37 @@ void TestUpdateReminder::updateReminder_asksAtMostOnceInFifteenDays_data()
     QTest::addColumn<bool>("asks");
     QTest::addColumn<QString>("storedAfter"); // "-" when absent
     QTest::addColumn<bool>("opensDownloadPage");
+    QTest::addColumn<bool>("saysWhy");
 
     const QString today = QStringLiteral("2026-12-08");
     const auto yes = MessageAnswer::Yes;
     const auto no = MessageAnswer::No;
 
-    QTest::newRow("first start") << Store::Absent << "" << yes << false << today << false;
-    QTest::newRow("empty value") << Store::Holds << "" << yes << false << today << false;
-    QTest::newRow("asked today") << Store::Holds << today << yes << false << today << false;
-    QTest::newRow("14 days ago") << Store::Holds << "2026-11-24" << yes << false << "2026-11-24"
+    QTest::newRow("first start") << Store::Absent << "" << yes << false << today << false << false;
+    QTest::newRow("empty value") << Store::Holds << "" << yes << false << today << false << false;
+    QTest::newRow("asked today") << Store::Holds << today << yes << false << today << false
                                  << false;
+    QTest::newRow("14 days ago") << Store::Holds << "2026-11-24" << yes << false << "2026-11-24"
+                                 << false << false;
     QTest::newRow("14 days ahead")
-        << Store::Holds << "2026-12-22" << yes << false << "2026-12-22" << false;
+        << Store::Holds << "2026-12-22" << yes << false << "2026-12-22" << false << false;
     QTest::newRow("15 days ago, Yes")
-        << Store::Holds << "2026-11-23" << yes << true << today << true;
+        << Store::Holds << "2026-11-23" << yes << true << today << true << false;
     QTest::newRow("15 days ago, No")
-        << Store::Holds << "2026-11-23" << no << true << today << false;
+        << Store::Holds << "2026-11-23" << no << true << today << false << false;
     QTest::newRow("15 days ahead, Yes")
-        << Store::Holds << "2026-12-23" << yes << true << today << true;
+        << Store::Holds << "2026-12-23" << yes << true << today << true << false;
     QTest::newRow("15 days ahead, No")
-        << Store::Holds << "2026-12-23" << no << true << today << false;
+        << Store::Holds << "2026-12-23" << no << true << today << false << false;
     QTest::newRow("garbage is replaced")
-        << Store::Holds << "@Variant(\\0\\0\\0\\xe)" << yes << false << today << false;
+        << Store::Holds << "@Variant(\\0\\0\\0\\xe)" << yes << false << today << false << false;
     QTest::newRow("unreadable store")
-        << Store::Unreadable << "2026-11-23" << yes << false << "2026-11-23" << false;
+        << Store::Unreadable << "2026-11-23" << yes << false << "2026-11-23" << false << true;
     QTest::newRow("unwritable store, first start")
-        << Store::Unwritable << "" << yes << false << "-" << false;
-    // The failed write abandons the reminder before the page is opened.
-    QTest::newRow("unwritable store, Yes")
-        << Store::Unwritable << "2026-11-23" << yes << true << "2026-11-23" << false;
+        << Store::Unwritable << "" << yes << false << "-" << false << true;
+    // An answer that could not be kept would bring the question back at every start.
+    QTest::newRow("unwritable store, due")
+        << Store::Unwritable << "2026-11-23" << yes << false << "2026-11-23" << false << true;
 }
 
 void TestUpdateReminder::updateReminder_asksAtMostOnceInFifteenDays()
@@ -124,6 +127,7 @@ void TestUpdateReminder::updateReminder_asksAtMostOnceInFifteenDays()
     QFETCH(bool, asks);
     QFETCH(QString, storedAfter);
     QFETCH(bool, opensDownloadPage);
+    QFETCH(bool, saysWhy);
 
     RecordingPlatform platform;
     platform.todayDate = Today;
@@ -160,6 +164,10 @@ void TestUpdateReminder::updateReminder_asksAtMostOnceInFifteenDays()
                                    : QStringList{};
     QCOMPARE(platform.openedAddresses(), opened);
     QVERIFY(platform.endings.isEmpty());
+    // One line, naming the store's own account of what failed.
+    QCOMPARE(platform.problems.size(), saysWhy ? 1 : 0);
+    if (saysWhy)
+        QVERIFY(platform.problems.constFirst().contains(platform.store.error));
 }
 
 void TestUpdateReminder::updateReminder_asksItsQuestionWithoutAParent()
@@ -196,6 +204,25 @@ void TestUpdateReminder::updateReminder_writesADateThatReadsBackAsTheSameDay()
     runUpdateReminder(platform);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.store.values.value(Key), QStringLiteral("2000-01-15"));
+}
+
+void TestUpdateReminder::storeFailingAfterTheAnswer_stillOpensThePageAndSaysWhy()
+{
+    RecordingPlatform platform;
+    platform.store.values.insert(Key, QStringLiteral("2026-01-01"));
+    platform.answers.enqueue(MessageAnswer::Yes);
+    // The disk fills up while the question is open.
+    platform.onMessage = [&](const Testing::RecordedMessage &) {
+        platform.store.failWrites = true;
+    };
+
+    runUpdateReminder(platform);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.openedAddresses(),
+             QStringList{ProductSiteAddress + "/download-zentrova.html"});
+    QCOMPARE(platform.problems.size(), 1);
+    QCOMPARE(platform.store.values.value(Key), QStringLiteral("2026-01-01"));
 }
 
 QTEST_MAIN(TestUpdateReminder)

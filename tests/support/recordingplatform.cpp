@@ -20,23 +20,40 @@ void ScriptedRandom::setValues(QList<double> values)
 std::optional<QString> MemorySettingsStore::read(const QString &section, const QString &key)
 {
     ++reads;
-    if (failReads)
+    if (failReads) {
+        error = QStringLiteral("cannot read the memory store");
         return std::nullopt;
+    }
     return values.value(path(section, key));
 }
 
 bool MemorySettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     ++writes;
-    if (failWrites)
+    if (failWrites) {
+        error = QStringLiteral("cannot write the memory store");
         return false;
+    }
     values.insert(path(section, key), value);
     return true;
+}
+
+bool MemorySettingsStore::canWrite(const QString &, const QString &, const QString &)
+{
+    if (failWrites)
+        error = QStringLiteral("cannot write the memory store");
+    return !failWrites;
 }
 
 RecordingPlatform::RecordingPlatform()
 {
     useSeed(20261208);
+}
+
+bool RecordingPlatform::openWebAddress(const QUrl &address)
+{
+    opened.append(address);
+    return browserOpens;
 }
 
 MessageAnswer RecordingPlatform::showMessage(QWidget *parent, const QString &text,

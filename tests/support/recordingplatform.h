@@ -34,7 +34,8 @@ class MemorySettingsStore final : public SettingsStore
 public:
     std::optional<QString> read(const QString &section, const QString &key) override;
     bool write(const QString &section, const QString &key, const QString &value) override;
-    void flush() override { ++flushes; }
+    bool canWrite(const QString &, const QString &, const QString &) override;
+    QString errorString() const override { return error; }
 
     static QString path(const QString &section, const QString &key)
     {
@@ -44,9 +45,9 @@ public:
     QMap<QString, QString> values;
     bool failReads = false;
     bool failWrites = false;
+    QString error;
     int reads = 0;
     int writes = 0;
-    int flushes = 0;
 };
 
 struct RecordedMessage
@@ -63,9 +64,11 @@ class RecordingPlatform final : public Platform
 public:
     RecordingPlatform();
 
-    void openWebAddress(const QUrl &address) override { opened.append(address); }
+    bool openWebAddress(const QUrl &address) override;
     MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
                               MessageIcon icon, MessageButtons buttons) override;
+    QWidget *activeWindow() const override { return activeWidget; }
+    void reportProblem(const QString &text) override { problems.append(text); }
     QDate today() const override { return todayDate; }
     RandomSource &random() override { return *randomSource; }
     SettingsStore &settings() override { return store; }
@@ -78,7 +81,11 @@ public:
     // The addresses handed to the browser, in their encoded form.
     QStringList openedAddresses() const;
 
+    // Every address handed over, whether or not a browser took it.
     QList<QUrl> opened;
+    bool browserOpens = true;
+    QPointer<QWidget> activeWidget;
+    QStringList problems;
     QList<RecordedMessage> messages;
     // Answers given to message boxes in turn; when none is left, OK boxes are
     // answered Ok and Yes/No boxes No.

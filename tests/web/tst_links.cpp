@@ -3,7 +3,9 @@
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
+#include <QSet>
 #include <QTest>
+#include <QWidget>
 
 using namespace Zentrova;
 using Zentrova::Testing::RecordingPlatform;
@@ -11,24 +13,35 @@ using Zentrova::Testing::RecordingPlatform;
 using LinkOperation = void (*)(Platform &);
 Q_DECLARE_METATYPE(LinkOperation)
 
-class TestModHelp : public QObject
+class TestLinks : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void siteAddresses_areSchemeAndHostOnly_data();
     void siteAddresses_areSchemeAndHostOnly();
-    void linkOperation_opensItsFixedAddressOnly_data();
-    void linkOperation_opensItsFixedAddressOnly();
+    void linkOperation_opensOnePageOfItsSite_data();
+    void linkOperation_opensOnePageOfItsSite();
+    void linkOperations_openSevenDifferentPages();
     void homePage_isOpenedWithNothingAppended();
     void sameLinkTwice_opensThePageTwice();
     void openWebPage_keepsAnEncodedRequestAsItIs_data();
     void openWebPage_keepsAnEncodedRequestAsItIs();
     void openWebPage_escapesWhatAnAddressCannotHold_data();
     void openWebPage_escapesWhatAnAddressCannotHold();
+    void failedOpen_warnsOverTheActiveWindowWithTheWholeAddress_data();
+    void failedOpen_warnsOverTheActiveWindowWithTheWholeAddress();
 };
 
-void TestModHelp::siteAddresses_areSchemeAndHostOnly_data()
+namespace {
+
+const QList<LinkOperation> AllLinks{&openSoftwaresPage,    &openDonatePage,     &openOnlineHelp,
+                                    &openFullBrandingPage, &openCoBrandingPage, &openHomePage,
+                                    &openDownloadPage};
+
+} // namespace
+
+void TestLinks::siteAddresses_areSchemeAndHostOnly_data()
 {
     QTest::addColumn<QString>("address");
     QTest::newRow("main site") << MainSiteAddress;
@@ -36,7 +49,7 @@ void TestModHelp::siteAddresses_areSchemeAndHostOnly_data()
     QTest::newRow("product site") << ProductSiteAddress;
 }
 
-void TestModHelp::siteAddresses_areSchemeAndHostOnly()
+void TestLinks::siteAddresses_areSchemeAndHostOnly()
 {
     QFETCH(QString, address);
     const QUrl url(address, QUrl::StrictMode);
@@ -50,45 +63,53 @@ void TestModHelp::siteAddresses_areSchemeAndHostOnly()
     QCOMPARE(siteHost(address), url.host());
 }
 
-void TestModHelp::linkOperation_opensItsFixedAddressOnly_data()
+void TestLinks::linkOperation_opensOnePageOfItsSite_data()
 {
     QTest::addColumn<LinkOperation>("operation");
-    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("site");
 
-    QTest::newRow("openSoftwaresPage")
-        << LinkOperation(&openSoftwaresPage) << MainSiteAddress + "/quorvanesoftwares";
-    QTest::newRow("openDonatePage")
-        << LinkOperation(&openDonatePage) << HelpSiteAddress + "/donate.html";
-    QTest::newRow("openOnlineHelp")
-        << LinkOperation(&openOnlineHelp) << ProductSiteAddress + "/zentrova-help.html";
+    QTest::newRow("openSoftwaresPage") << LinkOperation(&openSoftwaresPage) << MainSiteAddress;
+    QTest::newRow("openDonatePage") << LinkOperation(&openDonatePage) << HelpSiteAddress;
+    QTest::newRow("openOnlineHelp") << LinkOperation(&openOnlineHelp) << ProductSiteAddress;
     QTest::newRow("openFullBrandingPage")
-        << LinkOperation(&openFullBrandingPage) << HelpSiteAddress + "/fully-branded.html";
-    QTest::newRow("openCoBrandingPage")
-        << LinkOperation(&openCoBrandingPage) << HelpSiteAddress + "/co-brand.html";
-    QTest::newRow("openHomePage") << LinkOperation(&openHomePage) << HomePageAddress;
-    QTest::newRow("openDownloadPage")
-        << LinkOperation(&openDownloadPage) << ProductSiteAddress + "/download-zentrova.html";
+        << LinkOperation(&openFullBrandingPage) << HelpSiteAddress;
+    QTest::newRow("openCoBrandingPage") << LinkOperation(&openCoBrandingPage) << HelpSiteAddress;
+    QTest::newRow("openDownloadPage") << LinkOperation(&openDownloadPage) << ProductSiteAddress;
 }
 
-void TestModHelp::linkOperation_opensItsFixedAddressOnly()
+void TestLinks::linkOperation_opensOnePageOfItsSite()
 {
     QFETCH(LinkOperation, operation);
-    QFETCH(QString, address);
+    QFETCH(QString, site);
 
     RecordingPlatform platform;
     operation(platform);
 
-    QCOMPARE(platform.openedAddresses(), QStringList{address});
-    const QUrl opened = platform.opened.constFirst();
-    QVERIFY(!opened.hasQuery());
-    QVERIFY(!opened.hasFragment());
-    // Fire-and-forget: nothing shown, stored or ended.
+    QCOMPARE(platform.opened.size(), 1);
+    const QString opened = platform.openedAddresses().constFirst();
+    QVERIFY2(opened.startsWith(site + QLatin1Char('/')), qPrintable(opened));
+    QVERIFY(opened.size() > site.size() + 1);
+    const QUrl url = platform.opened.constFirst();
+    QVERIFY(!url.hasQuery());
+    QVERIFY(!url.hasFragment());
+    // An opened page shows nothing, stores nothing and ends nothing.
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(platform.store.reads + platform.store.writes, 0);
     QVERIFY(platform.endings.isEmpty());
 }
 
-void TestModHelp::homePage_isOpenedWithNothingAppended()
+void TestLinks::linkOperations_openSevenDifferentPages()
+{
+    RecordingPlatform platform;
+    for (LinkOperation operation : AllLinks)
+        operation(platform);
+
+    const QStringList opened = platform.openedAddresses();
+    QCOMPARE(opened.size(), AllLinks.size());
+    QCOMPARE(QSet<QString>(opened.cbegin(), opened.cend()).size(), AllLinks.size());
+}
+
+void TestLinks::homePage_isOpenedWithNothingAppended()
 {
     RecordingPlatform platform;
     openHomePage(platform);
@@ -99,7 +120,7 @@ void TestModHelp::homePage_isOpenedWithNothingAppended()
     QCOMPARE(opened.endsWith(QLatin1Char('/')), HomePageAddress.endsWith(QLatin1Char('/')));
 }
 
-void TestModHelp::sameLinkTwice_opensThePageTwice()
+void TestLinks::sameLinkTwice_opensThePageTwice()
 {
     RecordingPlatform platform;
     openDonatePage(platform);
@@ -107,12 +128,14 @@ void TestModHelp::sameLinkTwice_opensThePageTwice()
     openWebPage(platform, QStringLiteral("https://x.example/a?b=c"));
     openWebPage(platform, QStringLiteral("https://x.example/a?b=c"));
 
-    const QString donate = HelpSiteAddress + "/donate.html";
-    QCOMPARE(platform.openedAddresses(),
-             (QStringList{donate, donate, "https://x.example/a?b=c", "https://x.example/a?b=c"}));
+    const QStringList opened = platform.openedAddresses();
+    QCOMPARE(opened.size(), 4);
+    QCOMPARE(opened.at(1), opened.at(0));
+    QCOMPARE(opened.at(2), QStringLiteral("https://x.example/a?b=c"));
+    QCOMPARE(opened.at(3), opened.at(2));
 }
 
-void TestModHelp::openWebPage_keepsAnEncodedRequestAsItIs_data()
+void TestLinks::openWebPage_keepsAnEncodedRequestAsItIs_data()
 {
     QTest::addColumn<QString>("address");
 
@@ -127,7 +150,7 @@ void TestModHelp::openWebPage_keepsAnEncodedRequestAsItIs_data()
     QTest::newRow("query without escapes") << base + "taf1=Ann&taf2=ann@x.example";
 }
 
-void TestModHelp::openWebPage_keepsAnEncodedRequestAsItIs()
+void TestLinks::openWebPage_keepsAnEncodedRequestAsItIs()
 {
     QFETCH(QString, address);
 
@@ -138,7 +161,7 @@ void TestModHelp::openWebPage_keepsAnEncodedRequestAsItIs()
     QCOMPARE(QString::fromLatin1(platform.opened.constFirst().toEncoded()), address);
 }
 
-void TestModHelp::openWebPage_escapesWhatAnAddressCannotHold_data()
+void TestLinks::openWebPage_escapesWhatAnAddressCannotHold_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("encoded");
@@ -155,7 +178,7 @@ void TestModHelp::openWebPage_escapesWhatAnAddressCannotHold_data()
                                << "https://x.example/?a=%C3%A4";
 }
 
-void TestModHelp::openWebPage_escapesWhatAnAddressCannotHold()
+void TestLinks::openWebPage_escapesWhatAnAddressCannotHold()
 {
     QFETCH(QString, address);
     QFETCH(QString, encoded);
@@ -166,5 +189,46 @@ void TestModHelp::openWebPage_escapesWhatAnAddressCannotHold()
     QCOMPARE(platform.openedAddresses(), QStringList{encoded});
 }
 
-QTEST_GUILESS_MAIN(TestModHelp)
+void TestLinks::failedOpen_warnsOverTheActiveWindowWithTheWholeAddress_data()
+{
+    QTest::addColumn<LinkOperation>("operation");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("a fixed link") << LinkOperation(&openDonatePage) << QString();
+    QTest::newRow("a long referral request")
+        << LinkOperation(nullptr)
+        << MainSiteAddress + "/refer.php?taf1=Ann%20Lee&taf2=ann@x.example&taf3=" +
+               QString(300, QLatin1Char('m')) + "&taf4=Bo&taf5=bo@x.example&taf6=a b";
+}
+
+void TestLinks::failedOpen_warnsOverTheActiveWindowWithTheWholeAddress()
+{
+    QFETCH(LinkOperation, operation);
+    QFETCH(QString, address);
+
+    RecordingPlatform platform;
+    QWidget window;
+    platform.activeWidget = &window;
+
+    // A browser that opens: no box.
+    operation ? operation(platform) : openWebPage(platform, address);
+    QVERIFY(platform.messages.isEmpty());
+
+    platform.browserOpens = false;
+    operation ? operation(platform) : openWebPage(platform, address);
+
+    QCOMPARE(platform.messages.size(), 1);
+    const Testing::RecordedMessage &warning = platform.messages.constFirst();
+    QCOMPARE(warning.icon, MessageIcon::Warning);
+    QCOMPARE(warning.buttons, MessageButtons::Ok);
+    QCOMPARE(warning.caption, ProgramTitle);
+    QCOMPARE(warning.parent.data(), &window);
+    // The address as a browser takes it, whole and on a line of its own.
+    const QString opened = platform.openedAddresses().constLast();
+    QVERIFY(!opened.contains(QLatin1Char(' ')));
+    QVERIFY2(warning.text.split(QLatin1Char('\n')).contains(opened), qPrintable(warning.text));
+    QCOMPARE(platform.opened.size(), 2);
+}
+
+QTEST_MAIN(TestLinks)
 #include "tst_links.moc"

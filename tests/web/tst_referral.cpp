@@ -40,8 +40,10 @@ private slots:
     void buildRequest_deliversEachTypedValueAsOneValue();
 
     void referralProblem_acceptsTrimmedValidEntries();
-    void referralProblem_checksAddressesBeforeEntries_data();
-    void referralProblem_checksAddressesBeforeEntries();
+    void referralProblem_checksAddressesThenEntriesThenLength_data();
+    void referralProblem_checksAddressesThenEntriesThenLength();
+    void referralProblem_refusesRequestOverTheLimit_data();
+    void referralProblem_refusesRequestOverTheLimit();
 };
 
 void TestReferral::trimSpaces_removesOuterSpacesOnly_data()
@@ -118,25 +120,15 @@ void TestReferral::checkReferral_reportsFirstMissingFieldInFormOrder_data()
     };
 
     QTest::newRow("all valid") << Valid << QString();
-    QTest::newRow("name placeholder")
-        << with(&Referral::name, NamePlaceholder) << NameMissingMessage;
     QTest::newRow("name empty") << with(&Referral::name, QString()) << NameMissingMessage;
     QTest::newRow("name spaces only") << with(&Referral::name, "   ") << NameMissingMessage;
     QTest::newRow("name placeholder in spaces")
         << with(&Referral::name, "  Your Name ") << NameMissingMessage;
     QTest::newRow("name placeholder other case") << with(&Referral::name, "your name") << QString();
-    QTest::newRow("email placeholder")
-        << with(&Referral::email, EmailPlaceholder) << EmailMissingMessage;
     QTest::newRow("email empty") << with(&Referral::email, QString()) << EmailMissingMessage;
-    QTest::newRow("message placeholder")
-        << with(&Referral::message, MessagePlaceholder) << MessageMissingMessage;
     QTest::newRow("message empty") << with(&Referral::message, QString()) << MessageMissingMessage;
     QTest::newRow("message with line break is not the placeholder")
         << with(&Referral::message, InitialMessage) << QString();
-    QTest::newRow("friend's name placeholder")
-        << with(&Referral::friendName, FriendNamePlaceholder) << FriendNameMissingMessage;
-    QTest::newRow("friend's email placeholder")
-        << with(&Referral::friendEmail, FriendEmailPlaceholder) << FriendEmailMissingMessage;
     QTest::newRow("friend's email empty")
         << with(&Referral::friendEmail, QString()) << FriendEmailMissingMessage;
 
@@ -233,7 +225,7 @@ void TestReferral::referralProblem_acceptsTrimmedValidEntries()
     QCOMPARE(referralProblem(trimmed), QString());
 }
 
-void TestReferral::referralProblem_checksAddressesBeforeEntries_data()
+void TestReferral::referralProblem_checksAddressesThenEntriesThenLength_data()
 {
     QTest::addColumn<Referral>("typed");
     QTest::addColumn<QString>("message");
@@ -243,20 +235,48 @@ void TestReferral::referralProblem_checksAddressesBeforeEntries_data()
                                     << ProperAddressMessage;
     QTest::newRow("same address after trimming")
         << Referral{"Ann", "a@b.c ", InitialMessage, "Bob", " a@b.c"} << DistinctAddressesMessage;
-    QTest::newRow("name typed as its placeholder")
-        << Referral{"Your Name", "a@b.c", InitialMessage, "Bob", "b@b.c"} << NameMissingMessage;
-    QTest::newRow("message emptied back to placeholder")
-        << Referral{"Ann", "a@b.c", MessagePlaceholder, "Bob", "b@b.c"} << MessageMissingMessage;
-    QTest::newRow("friend's name left")
-        << Referral{"Ann", "a@b.c", InitialMessage, FriendNamePlaceholder, "b@b.c"}
-        << FriendNameMissingMessage;
+    QTest::newRow("missing name before overlong message")
+        << Referral{"Your Name", "a@b.c", QString(MaxRequestLength, 'x'), "Bob", "b@b.c"}
+        << NameMissingMessage;
 }
 
-void TestReferral::referralProblem_checksAddressesBeforeEntries()
+void TestReferral::referralProblem_checksAddressesThenEntriesThenLength()
 {
     QFETCH(Referral, typed);
     QFETCH(QString, message);
     QCOMPARE(referralProblem(trimSpaces(typed)), message);
+}
+
+void TestReferral::referralProblem_refusesRequestOverTheLimit_data()
+{
+    QTest::addColumn<QString>("unit");
+    // Each unit grows the request by the length of its encoded form.
+    QTest::newRow("letters") << QStringLiteral("x");
+    QTest::newRow("ampersands") << QStringLiteral("&");
+    QTest::newRow("non-ASCII letters") << QStringLiteral("山");
+}
+
+void TestReferral::referralProblem_refusesRequestOverTheLimit()
+{
+    QFETCH(QString, unit);
+    const auto withMessage = [](const QString &message) {
+        Referral fields = Valid;
+        fields.message = message;
+        return fields;
+    };
+    const qsizetype base = buildRequestUrl(withMessage({})).size();
+    const qsizetype encoded = buildRequestUrl(withMessage(unit)).size() - base;
+    const qsizetype units = (MaxRequestLength - base) / encoded;
+
+    const Referral longest = withMessage(unit.repeated(units));
+    const QString fitting = buildRequestUrl(longest);
+    QVERIFY(fitting.size() > MaxRequestLength - encoded);
+    QVERIFY(requestFits(fitting));
+    QCOMPARE(referralProblem(longest), QString());
+
+    const Referral tooLong = withMessage(unit.repeated(units + 1));
+    QVERIFY(!requestFits(buildRequestUrl(tooLong)));
+    QCOMPARE(referralProblem(tooLong), RequestTooLongMessage);
 }
 
 QTEST_MAIN(TestReferral)

@@ -1,6 +1,7 @@
 #include "ui/main/choiceframe.h"
 
 #include "ui/clickable.h"
+#include "ui/look.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -51,7 +52,7 @@ void ChoiceFrame::paintEvent(QPaintEvent *event)
     CaptionFrame::paintEvent(event);
     if (hasFocus()) {
         QPainter painter(this);
-        drawFocusCue(painter, captionRect(), palette().color(QPalette::WindowText));
+        Look::drawFocusCue(painter, captionRect(), palette().color(QPalette::WindowText));
     }
 }
 

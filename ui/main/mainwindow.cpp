@@ -4,7 +4,7 @@
 #include "platform/version.h"
 #include "reading/cast.h"
 #include "resources/pictures.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/main/choiceframe.h"
 #include "ui/main/diepicture.h"
@@ -65,9 +65,9 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-LinkLabel *linkLabel(QWidget *parent, const QString &name, const QString &caption)
+LinkButton *linkLabel(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *label = new LinkLabel(displayedCaption(caption), parent);
+    auto *label = new LinkButton(displayedCaption(caption), parent);
     label->setObjectName(name);
     label->setFont(Look::uiFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
@@ -146,7 +146,7 @@ void MainWindow::buildWindow()
                                        "Here To Visit ") +
                             siteHost(MainSiteAddress) + QStringLiteral(" Now."));
     Look::place(Label14, 1207, 30, 5190, 435);
-    connect(Label14, &LinkLabel::clicked, this, &MainWindow::Label14_Click);
+    connect(Label14, &LinkButton::clicked, this, &MainWindow::Label14_Click);
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
@@ -331,15 +331,15 @@ void MainWindow::buildBrandBand()
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                        "money online. Get this software fully branded for your website. Click "
                        "here for more details."));
-    for (LinkLabel *label : {lblCobrand, lblFullBrand}) {
+    for (LinkButton *label : {lblCobrand, lblFullBrand}) {
         Look::setBackground(label, Qt::black);
         addStacked(m_brands, label);
     }
     // Of two labels in one place the later one lies on top until the start-up
     // draw decides.
     m_brands->setCurrentWidget(lblFullBrand);
-    connect(lblCobrand, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
+    connect(lblCobrand, &LinkButton::clicked, this, &MainWindow::lblCobrand_Click);
+    connect(lblFullBrand, &LinkButton::clicked, this, &MainWindow::lblFullBrand_Click);
 }
 
 void MainWindow::buildMenus()

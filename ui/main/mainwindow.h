@@ -22,7 +22,7 @@ namespace Zentrova {
 class Platform;
 class ChoiceFrame;
 class DiePicture;
-class LinkLabel;
+class LinkButton;
 class TabStrip;
 
 class MainWindow final : public QMainWindow
@@ -88,14 +88,14 @@ private:
 
     qint16 intCoBrandRandomNumber = 0;
 
-    LinkLabel *Label14 = nullptr;
+    LinkButton *Label14 = nullptr;
     QStackedWidget *m_views = nullptr;
     QFrame *fraMain = nullptr;
     QFrame *fraResult = nullptr;
     QFrame *fraFullBrand = nullptr;
     QStackedWidget *m_brands = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
+    LinkButton *lblCobrand = nullptr;
+    LinkButton *lblFullBrand = nullptr;
 
     std::array<QLabel *, 2> Label1{};
     std::array<ChoiceFrame *, 4> Frame1{};

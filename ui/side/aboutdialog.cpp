@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "platform/version.h"
 #include "resources/pictures.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"
 #include "web/links.h"
@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace Zentrova {
 
@@ -37,6 +39,43 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
+LinkButton *makeLink(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *link = new LinkButton(text, parent, LinkButton::Keys::SpaceOnly);
+    link->setObjectName(name);
+    link->setFont(Look::uiFont(8.25, false, true));
+    Look::setTextColour(link, Cyan);
+    return link;
+}
+
+// The style tints the default button's face with its highlight colour; this
+// button keeps the flat face of its palette's button colour, inside the
+// style's own border, caption and focus cue, drawn as QPushButton draws them.
+class FlatFaceButton final : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.features &= ~QStyleOptionButton::DefaultButton;
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+        const QColor face = palette().color(QPalette::Button);
+        painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(110) : face);
+        painter.drawControl(QStyle::CE_PushButtonLabel, option);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
 } // namespace
 
 AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
@@ -44,7 +83,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(titleWithVersion());
     setWindowIcon(Look::programIcon());
     setFont(Look::windowFont());
@@ -53,92 +92,85 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(Look::uiFont(8.25, true));
-    QPalette face = cmdOK->palette();
+    // The default button takes Enter and QDialog's Esc rejects, wherever the
+    // focus is: the links answer Space alone.
+    auto *okButton = new FlatFaceButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setFont(Look::uiFont(8.25, true));
+    QPalette face = okButton->palette();
     face.setColor(QPalette::Button, Grey);
     face.setColor(QPalette::ButtonText, Qt::black);
-    cmdOK->setPalette(face);
-    cmdOK->setDefault(true);
-    Look::place(cmdOK, 3795, 2880, 1260, 345);
+    okButton->setPalette(face);
+    okButton->setDefault(true);
+    Look::place(okButton, 3795, 2880, 1260, 345);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    Look::place(picIcon, 90, 120, 480, 480);
+    auto *iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    Look::place(iconLabel, 90, 120, 480, 480);
     const QPixmap icon = Look::picture(Pictures::icon());
     if (!icon.isNull()) {
-        picIcon->setPixmap(icon);
-        picIcon->resize(icon.deviceIndependentSize().toSize());
+        iconLabel->setPixmap(icon);
+        iconLabel->resize(icon.deviceIndependentSize().toSize());
     }
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"),
-                       QStringLiteral("Zentrova shows you how the different dice patterns relate "
-                                      "to the twelve signs of the zodiac, planets and houses."),
-                       LightYellow, Look::windowFont());
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(Label1, 750, 390, 4305, 765);
+    auto *descriptionLabel =
+        makeLabel(this, QStringLiteral("descriptionLabel"),
+                  QStringLiteral("Zentrova shows you how the different dice patterns relate "
+                                 "to the twelve signs of the zodiac, planets and houses."),
+                  LightYellow, Look::windowFont());
+    descriptionLabel->setWordWrap(true);
+    descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::place(descriptionLabel, 750, 390, 4305, 765);
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), titleWithVersion(), Qt::white,
-                       Look::uiFont(12, true));
-    Look::place(Label2, 750, 120, 2460, 270);
-    SideLook::sizeToText(Label2, TextRightEdge);
+    auto *titleLabel = makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(), Qt::white,
+                                 Look::uiFont(12, true));
+    Look::place(titleLabel, 750, 120, 2460, 270);
+    SideLook::sizeToText(titleLabel, TextRightEdge);
 
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this,
-                               LinkLabel::Keys::SpaceOnly);
-    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    lblCoBrand->setFont(Look::uiFont(8.25, false, true));
-    Look::setTextColour(lblCoBrand, Cyan);
-    Look::place(lblCoBrand, 2760, 2265, 2295, 195);
-    SideLook::sizeToText(lblCoBrand, TextRightEdge);
+    auto *brandingDetailsLink = makeLink(this, QStringLiteral("brandingDetailsLink"),
+                                         QStringLiteral("Click here for more details"));
+    Look::place(brandingDetailsLink, 2760, 2265, 2295, 195);
+    SideLook::sizeToText(brandingDetailsLink, TextRightEdge);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"),
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                      "and make money online. Get this software fully branded for "
-                                      "your website."),
-                       Yellow, Look::uiFont(8.25, true));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(Label3, 210, 1680, 4845, 580);
+    auto *offerLabel =
+        makeLabel(this, QStringLiteral("offerLabel"),
+                  QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                 "and make money online. Get this software fully branded for "
+                                 "your website."),
+                  Yellow, Look::uiFont(8.25, true));
+    offerLabel->setWordWrap(true);
+    offerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::place(offerLabel, 210, 1680, 4845, 580);
 
-    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress, this,
-                                LinkLabel::Keys::SpaceOnly);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage->setFont(Look::uiFont(8.25, false, true));
-    Look::setTextColour(lblHomePage, Cyan);
-    Look::place(lblHomePage, 1005, 1155, 4050, 195);
-    SideLook::sizeToText(lblHomePage, TextRightEdge);
+    auto *homePageLink = makeLink(this, QStringLiteral("homePageLink"),
+                                  QStringLiteral("Click here to visit ") + MainSiteAddress);
+    Look::place(homePageLink, 1005, 1155, 4050, 195);
+    SideLook::sizeToText(homePageLink, TextRightEdge);
 
     // A 2-pixel line from (-60, 2790) to (7200, 2790) twips, across the window.
-    Line2 = new QFrame(this);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line2->setFrameShape(QFrame::NoFrame);
-    Look::setBackground(Line2, Qt::white);
-    Line2->setGeometry(Look::px(-60), Look::px(2790) - 1, Look::px(7260), 2);
+    auto *separatorLine = new QFrame(this);
+    separatorLine->setObjectName(QStringLiteral("separatorLine"));
+    separatorLine->setFrameShape(QFrame::NoFrame);
+    Look::setBackground(separatorLine, Qt::white);
+    separatorLine->setGeometry(Look::px(-60), Look::px(2790) - 1, Look::px(7260), 2);
 
-    setTabOrder(cmdOK, lblCoBrand);
-    setTabOrder(lblCoBrand, lblHomePage);
-    cmdOK->setFocus();
+    setTabOrder(okButton, brandingDetailsLink);
+    setTabOrder(brandingDetailsLink, homePageLink);
+    okButton->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
-    connect(lblHomePage, &LinkLabel::clicked, this, &AboutDialog::lblHomePage_Click);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &AboutDialog::lblCoBrand_Click);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(homePageLink, &LinkButton::clicked, this, &AboutDialog::openHomePage);
+    connect(brandingDetailsLink, &LinkButton::clicked, this, &AboutDialog::openBrandingDetails);
 
     Look::centreOnScreen(this);
 }
 
-void AboutDialog::cmdOK_Click()
+void AboutDialog::openHomePage()
 {
-    accept();
+    Zentrova::openHomePage(m_platform);
 }
 
-void AboutDialog::lblHomePage_Click()
-{
-    openHomePage(m_platform);
-}
-
-void AboutDialog::lblCoBrand_Click()
+void AboutDialog::openBrandingDetails()
 {
     openFullBrandingPage(m_platform);
 }

@@ -4,14 +4,9 @@
 
 #include <QDialog>
 
-class QFrame;
-class QLabel;
-class QPushButton;
-
 namespace Zentrova {
 
 class Platform;
-class LinkLabel;
 
 // Modal; the owner shows it with exec(). Closing it only hides it: the owner
 // creates one for each showing and disposes of it afterwards.
@@ -23,22 +18,12 @@ class AboutDialog final : public QDialog
 public:
     explicit AboutDialog(Platform &platform, QWidget *parent = nullptr);
 
-public slots:
-    void cmdOK_Click();
-    void lblHomePage_Click();
-    void lblCoBrand_Click();
+private slots:
+    void openHomePage();
+    void openBrandingDetails();
 
 private:
     Platform &m_platform;
-
-    QPushButton *cmdOK = nullptr;
-    QLabel *picIcon = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    LinkLabel *lblCoBrand = nullptr;
-    QLabel *Label3 = nullptr;
-    LinkLabel *lblHomePage = nullptr;
-    QFrame *Line2 = nullptr;
 };
 
 } // namespace Zentrova

@@ -4,7 +4,7 @@
 #include "platform/version.h"
 #include "resources/pictures.h"
 #include "ui/captionframe.h"
-#include "ui/linklabel.h"
+#include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
@@ -79,10 +79,12 @@ const std::array<QString, 4> FarewellWindow::SupportMessages = {
 
 FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          // Above every ordinary window, the browser opened from its links too.
+                          Qt::WindowStaysOnTopHint),
       m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmNagScreen2"));
+    setObjectName(QStringLiteral("farewellWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titleWithVersion());
     setWindowIcon(Look::programIcon());
@@ -90,174 +92,166 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     Look::setBackground(this, Qt::white);
     setFixedSize(Look::px(11115), Look::px(4725));
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    Look::place(cmdClose, 6000, 2760, 1245, 375);
+    // The controls are created in their Tab order; labels and frames take no focus.
+    auto *exitButton = new QPushButton(QStringLiteral("E&xit"), this);
+    exitButton->setObjectName(QStringLiteral("exitButton"));
+    Look::place(exitButton, 6000, 2760, 1245, 375);
 
-    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit ") + siteHost(MainSiteAddress) +
-                               QStringLiteral(" Now"),
-                           this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFont(Look::uiFont(14.25));
-    Look::setTextColour(Check1, DarkBlue);
-    Look::setClickable(Check1);
-    Check1->setChecked(true);
-    Look::place(Check1, 30, 2040, 7185, 555);
+    m_visitForumCheckBox = new QCheckBox(QStringLiteral("Click Here To Visit ") +
+                                             siteHost(MainSiteAddress) + QStringLiteral(" Now"),
+                                         this);
+    m_visitForumCheckBox->setObjectName(QStringLiteral("visitForumCheckBox"));
+    m_visitForumCheckBox->setFont(Look::uiFont(14.25));
+    Look::setTextColour(m_visitForumCheckBox, DarkBlue);
+    Look::setClickable(m_visitForumCheckBox);
+    m_visitForumCheckBox->setChecked(true);
+    Look::place(m_visitForumCheckBox, 30, 2040, 7185, 555);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(Look::picture(Pictures::icon()));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(Picture1, 360, 120, 540, 540);
+    auto *iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    iconLabel->setPixmap(Look::picture(Pictures::icon()));
+    iconLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::place(iconLabel, 360, 120, 540, 540);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), titleWithVersion(), Look::uiFont(18));
-    Look::place(Label1, 1080, 240, 3015, 435);
-    SideLook::sizeToText(Label1, Look::px(7185));
+    auto *titleLabel =
+        makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(), Look::uiFont(18));
+    Look::place(titleLabel, 1080, 240, 3015, 435);
+    SideLook::sizeToText(titleLabel, Look::px(7185));
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), Look::uiFont(9.75, true));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(Label2, 120, 840, 6975, 1095);
+    m_supportMessageLabel =
+        makeLabel(this, QStringLiteral("supportMessageLabel"), QString(), Look::uiFont(9.75, true));
+    m_supportMessageLabel->setWordWrap(true);
+    m_supportMessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::place(m_supportMessageLabel, 120, 840, 6975, 1095);
 
-    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"));
-    Look::place(Frame2, 120, 3240, 7065, 1455);
-    buildReferralFrame();
+    QGroupBox *referralGroup = createReferralGroup();
+    Look::place(referralGroup, 120, 3240, 7065, 1455);
 
-    Frame6 =
-        makeFrame(this, QStringLiteral("Frame6"), QStringLiteral("Download Quorvane Softwares"));
-    Look::place(Frame6, 7320, 120, 3735, 4575);
+    auto *downloadGroup = makeFrame(this, QStringLiteral("downloadGroup"),
+                                    QStringLiteral("Download Quorvane Softwares"));
+    Look::place(downloadGroup, 7320, 120, 3735, 4575);
 
-    Label3 = makeLabel(Frame6, QStringLiteral("Label3"), InvitationText, Look::uiFont(9));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(Label3, 120, 360, 3495, 3855);
+    auto *invitationLabel = makeLabel(downloadGroup, QStringLiteral("invitationLabel"),
+                                      InvitationText, Look::uiFont(9));
+    invitationLabel->setWordWrap(true);
+    invitationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::place(invitationLabel, 120, 360, 3495, 3855);
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quorvane Softwares"), Frame6,
-                                LinkLabel::Keys::SpaceOnly);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setFont(Look::uiFont(9, true, true));
-    Look::setTextColour(lblGoToHome, Yellow);
-    Look::place(lblGoToHome, 75, 4250, 3585, 210);
-    SideLook::sizeToText(lblGoToHome, Look::px(3735));
+    auto *softwaresLink = new LinkButton(QStringLiteral("Click Here To Visit Quorvane Softwares"),
+                                         downloadGroup, LinkButton::Keys::SpaceOnly);
+    softwaresLink->setObjectName(QStringLiteral("softwaresLink"));
+    softwaresLink->setFont(Look::uiFont(9, true, true));
+    Look::setTextColour(softwaresLink, Yellow);
+    Look::place(softwaresLink, 75, 4250, 3585, 210);
+    SideLook::sizeToText(softwaresLink, Look::px(3735));
 
-    setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, txtName);
-    setTabOrder(txtName, cmdSubmit);
-    setTabOrder(cmdSubmit, txtEmail);
-    setTabOrder(txtEmail, txtFriendEmail);
-    setTabOrder(txtFriendEmail, txtFriendName);
-    setTabOrder(txtFriendName, txtMessage);
-    setTabOrder(txtMessage, lblGoToHome);
-    cmdClose->setFocus();
+    exitButton->setFocus();
 
-    connect(cmdClose, &QPushButton::clicked, this, &FarewellWindow::cmdClose_Click);
+    // Closing is what ends the program, however the window is closed.
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     // Every change of the tick counts as a click, the handler's own included.
-    connect(Check1, &QCheckBox::toggled, this, &FarewellWindow::Check1_Click);
-    connect(lblGoToHome, &LinkLabel::clicked, this, &FarewellWindow::lblGoToHome_Click);
-    connect(cmdSubmit, &QPushButton::clicked, this, &FarewellWindow::cmdSubmit_Click);
+    connect(m_visitForumCheckBox, &QCheckBox::toggled, this, &FarewellWindow::visitForum);
+    connect(softwaresLink, &LinkButton::clicked, this, &FarewellWindow::openSoftwaresPage);
 
-    Form_Load();
+    chooseSupportMessage();
     Look::centreOnScreen(this);
 }
 
-void FarewellWindow::buildReferralFrame()
+QGroupBox *FarewellWindow::createReferralGroup()
 {
-    const auto addBox = [this](const QString &name, const QString &placeholder) {
-        auto *box = new ReferralLineEdit(placeholder, Frame2);
-        box->setObjectName(name);
-        box->setFont(Look::windowFont());
-        Look::useDesktopColours(box);
-        return box;
+    QGroupBox *group =
+        makeFrame(this, QStringLiteral("referralGroup"), QStringLiteral("Refer A Friend"));
+    const auto addEdit = [group](const QString &name, const QString &placeholder,
+                                 const QString &accessibleName) {
+        auto *edit = new ReferralLineEdit(placeholder, group);
+        edit->setObjectName(name);
+        // Otherwise a screen reader names every box after the frame's caption.
+        edit->setAccessibleName(accessibleName);
+        edit->setFont(Look::windowFont());
+        Look::useDesktopColours(edit);
+        return edit;
     };
 
-    txtName = addBox(QStringLiteral("txtName"), NamePlaceholder);
-    Look::place(txtName, 85, 360, 3375, 285);
+    m_nameEdit = addEdit(QStringLiteral("nameEdit"), NamePlaceholder, QStringLiteral("Your name"));
+    Look::place(m_nameEdit, 85, 360, 3375, 285);
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit->setFont(Look::uiFont(8.25, true));
-    Look::useDesktopColours(cmdSubmit);
-    Look::place(cmdSubmit, 1920, 1080, 3375, 285);
+    auto *referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), group);
+    referButton->setObjectName(QStringLiteral("referButton"));
+    referButton->setFont(Look::uiFont(8.25, true));
+    Look::useDesktopColours(referButton);
+    Look::place(referButton, 1920, 1080, 3375, 285);
 
-    txtEmail = addBox(QStringLiteral("txtEmail"), EmailPlaceholder);
-    txtEmail->setRefusesSpaces(true);
-    Look::place(txtEmail, 3600, 360, 3375, 285);
+    m_emailEdit = addEdit(QStringLiteral("emailEdit"), EmailPlaceholder,
+                          QStringLiteral("Your e-mail address"));
+    m_emailEdit->setRefusesSpaces(true);
+    Look::place(m_emailEdit, 3600, 360, 3375, 285);
 
-    txtFriendEmail = addBox(QStringLiteral("txtFriendEmail"), FriendEmailPlaceholder);
-    txtFriendEmail->setRefusesSpaces(true);
-    Look::place(txtFriendEmail, 3600, 720, 3375, 285);
+    m_friendEmailEdit = addEdit(QStringLiteral("friendEmailEdit"), FriendEmailPlaceholder,
+                                QStringLiteral("Friend's e-mail address"));
+    m_friendEmailEdit->setRefusesSpaces(true);
+    Look::place(m_friendEmailEdit, 3600, 720, 3375, 285);
 
-    txtFriendName = addBox(QStringLiteral("txtFriendName"), FriendNamePlaceholder);
-    Look::place(txtFriendName, 85, 720, 3375, 285);
+    m_friendNameEdit = addEdit(QStringLiteral("friendNameEdit"), FriendNamePlaceholder,
+                               QStringLiteral("Friend's name"));
+    Look::place(m_friendNameEdit, 85, 720, 3375, 285);
 
     // It lies below the frame's lower edge: clipped away, yet still reached
     // with Tab, so in ordinary use its first text is what goes out.
-    txtMessage = new ReferralTextEdit(MessagePlaceholder, Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setFont(Look::windowFont());
-    Look::useDesktopColours(txtMessage);
-    txtMessage->setText(InitialMessage);
-    Look::place(txtMessage, 4800, 3600, 1815, 495);
+    m_messageEdit = new ReferralTextEdit(MessagePlaceholder, group);
+    m_messageEdit->setObjectName(QStringLiteral("messageEdit"));
+    m_messageEdit->setAccessibleName(QStringLiteral("Message"));
+    m_messageEdit->setFont(Look::windowFont());
+    Look::useDesktopColours(m_messageEdit);
+    m_messageEdit->setText(InitialMessage);
+    Look::place(m_messageEdit, 4800, 3600, 1815, 495);
 
-    connect(txtEmail, &ReferralLineEdit::spaceRefused, this, [this] { refuseSpace(txtEmail); });
-    connect(txtFriendEmail, &ReferralLineEdit::spaceRefused, this,
-            [this] { refuseSpace(txtFriendEmail); });
+    connect(referButton, &QPushButton::clicked, this, &FarewellWindow::referFriend);
+    connect(m_emailEdit, &ReferralLineEdit::spaceRefused, this,
+            [this] { refuseSpace(m_emailEdit); });
+    connect(m_friendEmailEdit, &ReferralLineEdit::spaceRefused, this,
+            [this] { refuseSpace(m_friendEmailEdit); });
+    return group;
 }
 
-void FarewellWindow::Form_Load()
+void FarewellWindow::chooseSupportMessage()
 {
     m_platform.random().seedFromClock();
     const double r = m_platform.random().next();
     const int index = std::clamp(int(4 * r), 0, 3);
-    Label2->setText(SupportMessages.at(index));
-
-    // Above every ordinary window, the browser opened from its links included.
-    // Changing a window's flags hides it, so a shown window is shown again.
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (shown)
-        show();
-}
-
-void FarewellWindow::Form_Unload()
-{
-    Q_EMIT quitRequested();
+    m_supportMessageLabel->setText(SupportMessages.at(index));
 }
 
 void FarewellWindow::closeEvent(QCloseEvent *event)
 {
     // Nothing cancels the closing: the program ends with it.
     event->accept();
-    Form_Unload();
+    Q_EMIT quitRequested();
 }
 
-void FarewellWindow::cmdClose_Click()
+void FarewellWindow::visitForum()
 {
-    // Closing is what ends the program, however the window is closed.
-    close();
-}
-
-void FarewellWindow::Check1_Click()
-{
-    if (!Check1->isChecked())
+    if (!m_visitForumCheckBox->isChecked())
         return;
-    Check1->setChecked(false);
+    m_visitForumCheckBox->setChecked(false);
     openHomePage(m_platform);
 }
 
-void FarewellWindow::lblGoToHome_Click()
+void FarewellWindow::openSoftwaresPage()
 {
-    openSoftwaresPage(m_platform);
+    Zentrova::openSoftwaresPage(m_platform);
 }
 
-void FarewellWindow::cmdSubmit_Click()
+void FarewellWindow::referFriend()
 {
     const Referral fields =
-        trimSpaces(Referral{txtName->text(), txtEmail->text(), txtMessage->text(),
-                            txtFriendName->text(), txtFriendEmail->text()});
+        trimSpaces(Referral{m_nameEdit->text(), m_emailEdit->text(), m_messageEdit->text(),
+                            m_friendNameEdit->text(), m_friendEmailEdit->text()});
     const QString problem = referralProblem(fields);
     if (!problem.isEmpty()) {
         showInputProblem(problem);
+        // The message is the one entry meant to run long.
+        if (problem == RequestTooLongMessage)
+            m_messageEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     openWebPage(m_platform, buildRequestUrl(fields));

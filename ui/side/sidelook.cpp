@@ -1,12 +1,12 @@
 #include "ui/side/sidelook.h"
 
-#include <QLabel>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace Zentrova::SideLook {
 
-void sizeToText(QLabel *label, int rightEdge)
+void sizeToText(QWidget *label, int rightEdge)
 {
     const QPoint corner = label->pos();
     const int room = rightEdge - corner.x();

@@ -1,13 +1,13 @@
 // Label sizing shared by the farewell and about windows.
 #pragma once
 
-class QLabel;
+class QWidget;
 
 namespace Zentrova::SideLook {
 
-// Sizes a label to its text from its placed top-left corner, keeping it left
+// Sizes a label or link to its text from its placed top-left corner, keeping it left
 // of rightEdge (pixels in the parent): a text too wide for the room is set
 // narrower, and moved left if that is not enough.
-void sizeToText(QLabel *label, int rightEdge);
+void sizeToText(QWidget *label, int rightEdge);
 
 } // namespace Zentrova::SideLook

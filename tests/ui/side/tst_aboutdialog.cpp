@@ -1,28 +1,32 @@
-// The about window: its texts, its modality, its links and how it closes.
+// The about window: its modality, its layout, its links and how it closes.
+#include "findcontrol.h"
+#include "layoutchecks.h"
 #include "recordingplatform.h"
 
+#include "platform/version.h"
 #include "ui/side/aboutdialog.h"
-#include "web/siteaddresses.h"
+#include "web/links.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 using namespace Zentrova;
-using Zentrova::Testing::RecordingPlatform;
+using namespace Zentrova::Testing;
 
-class TestAbout : public QObject
+class TestAboutDialog : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup();
 
-    void opens_modalWithItsTextsInsideTheWindow();
+    void opens_modalWithFocusOnDefaultOK();
+    void controls_lieInsideTheWindowApartWithTextsThatFit();
+    void okButton_hasFlatGreyFace();
+    void controls_tellScreenReadersWhatTheyAreAndDo();
     void enterOrEscape_closesWhereverTheFocusIs_data();
     void enterOrEscape_closesWhereverTheFocusIs();
     void links_openTheirPagesAndLeaveWindowOpenAndModal_data();
@@ -36,81 +40,98 @@ private:
     RecordingPlatform m_platform;
 };
 
-void TestAbout::cleanup()
+void TestAboutDialog::cleanup()
 {
     m_platform.opened.clear();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestAbout::showActive(QWidget *window)
+void TestAboutDialog::showActive(QWidget *window)
 {
     window->show();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-void TestAbout::opens_modalWithItsTextsInsideTheWindow()
+void TestAboutDialog::opens_modalWithFocusOnDefaultOK()
 {
     AboutDialog about(m_platform);
     showActive(&about);
 
-    QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("Zentrova v1.0"));
-    QCOMPARE(about.size(), QSize(343, 226));
+    QCOMPARE(about.windowTitle(), titleWithVersion());
     QCOMPARE(about.minimumSize(), about.maximumSize());
-    QVERIFY(about.isModal());
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
     QCOMPARE(QApplication::activeModalWidget(), &about);
     QVERIFY(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
-    auto *ok = about.findChild<QPushButton *>("cmdOK");
-    QVERIFY(ok);
+    auto *ok = findControl<QPushButton>(&about, "okButton");
     QVERIFY(ok->isDefault());
     QCOMPARE(QApplication::focusWidget(), ok);
+}
 
-    const auto text = [&](const char *name) {
-        return about.findChild<QLabel *>(name)->text();
-    };
-    QCOMPARE(text("Label2"), QStringLiteral("Zentrova v1.0"));
-    QCOMPARE(text("lblHomePage"), "Click here to visit " + MainSiteAddress);
-    QCOMPARE(text("lblCoBrand"), QStringLiteral("Click here for more details"));
-    QVERIFY(text("Label1").startsWith("Zentrova shows you how the different dice patterns"));
-    QVERIFY(text("Label3").endsWith("Get this software fully branded for your website."));
+void TestAboutDialog::controls_lieInsideTheWindowApartWithTextsThatFit()
+{
+    AboutDialog about(m_platform);
+    showActive(&about);
+    // The separator runs across the whole window, beyond both its edges.
+    const QStringList problems = layoutProblems(&about, {"separatorLine"});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+    const QRect line = findControl<QWidget>(&about, "separatorLine")->geometry();
+    QVERIFY(line.left() <= 0 && line.right() >= about.width() - 1);
+    QVERIFY(line.bottom() < findControl<QWidget>(&about, "okButton")->y());
+}
 
-    // Texts fit in the window and do not run into each other.
-    const QList<QLabel *> labels = about.findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->objectName()));
-        if (!label->wordWrap())
-            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
-        // Text boxes may share an edge row; their texts stay apart.
-        const QRect box = label->geometry().adjusted(0, 0, 0, -1);
-        for (QLabel *other : labels) {
-            if (other != label)
-                QVERIFY2(!box.intersects(other->geometry().adjusted(0, 0, 0, -1)),
-                         qPrintable(label->objectName() + " " + other->objectName()));
-        }
+void TestAboutDialog::okButton_hasFlatGreyFace()
+{
+    AboutDialog about(m_platform);
+    showActive(&about);
+    auto *ok = findControl<QPushButton>(&about, "okButton");
+    const QImage face = ok->grab().toImage();
+
+    // Rows above and below the caption, clear of the border.
+    const QColor grey(192, 192, 192);
+    for (int y : {3, face.height() - 4}) {
+        for (int x = 3; x < face.width() - 3; ++x)
+            QVERIFY2(face.pixelColor(x, y) == grey,
+                     qPrintable(QStringLiteral("(%1, %2) is %3")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(face.pixelColor(x, y).name())));
     }
 }
 
-void TestAbout::enterOrEscape_closesWhereverTheFocusIs_data()
+void TestAboutDialog::controls_tellScreenReadersWhatTheyAreAndDo()
+{
+    AboutDialog about(m_platform);
+    showActive(&about);
+    for (const char *name : {"okButton", "homePageLink", "brandingDetailsLink"}) {
+        auto *control = findControl<QAbstractButton>(&about, name);
+        const AccessibleControl seen = accessibleControl(control);
+        QVERIFY2(seen.role == QAccessible::Button || seen.role == QAccessible::Link, name);
+        QCOMPARE(seen.name, visibleText(control->text()));
+        QVERIFY2(seen.actions.contains(QAccessibleActionInterface::pressAction()), name);
+    }
+}
+
+void TestAboutDialog::enterOrEscape_closesWhereverTheFocusIs_data()
 {
     QTest::addColumn<int>("tabs");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
 
-    const QList<QPair<const char *, int>> places{
-        {"on OK", 0}, {"on details link", 1}, {"on home page link", 2}};
-    for (const auto &[place, tabs] : places) {
-        QTest::addRow("Return %s", place) << tabs << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::addRow("Enter %s", place) << tabs << int(Qt::Key_Enter) << int(QDialog::Accepted);
-        QTest::addRow("Esc %s", place) << tabs << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    for (int tabs = 0; tabs < 3; ++tabs) {
+        QTest::addRow("Return after %d tabs", tabs)
+            << tabs << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::addRow("Enter after %d tabs", tabs)
+            << tabs << int(Qt::Key_Enter) << int(QDialog::Accepted);
+        QTest::addRow("Esc after %d tabs", tabs)
+            << tabs << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
 }
 
-void TestAbout::enterOrEscape_closesWhereverTheFocusIs()
+void TestAboutDialog::enterOrEscape_closesWhereverTheFocusIs()
 {
     QFETCH(int, tabs);
     QFETCH(int, key);
@@ -118,11 +139,11 @@ void TestAbout::enterOrEscape_closesWhereverTheFocusIs()
 
     AboutDialog about(m_platform);
     showActive(&about);
+    // The OK button first, then the two links from bottom to top.
+    QCOMPARE(tabOrder(&about), QStringList({"brandingDetailsLink", "homePageLink", "okButton"}));
     about.setResult(-1);
     for (int i = 0; i < tabs; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    static const char *const focusOrder[] = {"cmdOK", "lblCoBrand", "lblHomePage"};
-    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focusOrder[tabs]));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QTRY_VERIFY(!about.isVisible());
@@ -130,33 +151,39 @@ void TestAbout::enterOrEscape_closesWhereverTheFocusIs()
     QVERIFY(m_platform.opened.isEmpty());
 }
 
-void TestAbout::links_openTheirPagesAndLeaveWindowOpenAndModal_data()
+void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QUrl>("page");
+    const auto pageOf = [](void (*openPage)(Platform &)) {
+        RecordingPlatform platform;
+        openPage(platform);
+        return platform.opened.value(0);
+    };
 
     // The home page link shows the main site but opens the home page.
-    QTest::newRow("home page") << QStringLiteral("lblHomePage") << QUrl(HomePageAddress);
-    QTest::newRow("details") << QStringLiteral("lblCoBrand")
-                             << QUrl(HelpSiteAddress + "/fully-branded.html");
+    QTest::newRow("home page") << QStringLiteral("homePageLink") << pageOf(&openHomePage);
+    // The offer above it is for a fully branded copy, not a co-branded one.
+    QTest::newRow("details") << QStringLiteral("brandingDetailsLink")
+                             << pageOf(&openFullBrandingPage);
 }
 
-void TestAbout::links_openTheirPagesAndLeaveWindowOpenAndModal()
+void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal()
 {
     QFETCH(QString, link);
     QFETCH(QUrl, page);
+    QVERIFY(isUnderConfiguredSite(page));
 
     AboutDialog about(m_platform);
     showActive(&about);
-    auto *label = about.findChild<QLabel *>(link);
-    QVERIFY(label);
-    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(label->font().underline());
+    auto *control = findControl<QWidget>(&about, link);
+    QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(control->font().underline());
 
-    QTest::mouseClick(label, Qt::LeftButton);
-    QTest::mouseClick(label, Qt::LeftButton);
-    label->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(label, Qt::Key_Space);
+    QTest::mouseClick(control, Qt::LeftButton);
+    QTest::mouseClick(control, Qt::LeftButton);
+    control->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control, Qt::Key_Space);
 
     QCOMPARE(m_platform.opened, (QList<QUrl>{page, page, page}));
     QVERIFY(about.isVisible());
@@ -164,7 +191,7 @@ void TestAbout::links_openTheirPagesAndLeaveWindowOpenAndModal()
     about.close();
 }
 
-void TestAbout::closeBox_closesLikeOK()
+void TestAboutDialog::closeBox_closesLikeOK()
 {
     AboutDialog about(m_platform);
     showActive(&about);
@@ -173,7 +200,7 @@ void TestAbout::closeBox_closesLikeOK()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-void TestAbout::exec_blocksTheMainWindowUntilClosed()
+void TestAboutDialog::exec_blocksTheMainWindowUntilClosed()
 {
     QWidget mainWindow;
     auto *menuButton = new QPushButton("menu", &mainWindow);
@@ -192,9 +219,9 @@ void TestAbout::exec_blocksTheMainWindowUntilClosed()
         // Runs inside exec(): the main window must not take a click.
         if (QApplication::activeModalWidget() == &about) {
             clickMenu();
-            QTest::mouseClick(about.findChild<QLabel *>("lblHomePage"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QWidget>(&about, "homePageLink"), Qt::LeftButton);
             checkedWhileOpen = about.isVisible();
-            QTest::mouseClick(about.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QWidget>(&about, "okButton"), Qt::LeftButton);
         }
         // Whatever happened above, exec() must come back.
         about.done(about.isVisible() ? -1 : about.result());
@@ -203,11 +230,11 @@ void TestAbout::exec_blocksTheMainWindowUntilClosed()
     QCOMPARE(about.exec(), int(QDialog::Accepted));
     QVERIFY(checkedWhileOpen);
     QCOMPARE(menuClicks, 0);
-    QCOMPARE(m_platform.opened, QList<QUrl>{QUrl(HomePageAddress)});
+    QCOMPARE(m_platform.opened.size(), 1);
 
     clickMenu();
     QCOMPARE(menuClicks, 1);
 }
 
-QTEST_MAIN(TestAbout)
+QTEST_MAIN(TestAboutDialog)
 #include "tst_aboutdialog.moc"

@@ -1,11 +1,14 @@
 // The farewell window: its message, links, refer-a-friend form and closing.
+#include "findcontrol.h"
+#include "layoutchecks.h"
 #include "recordingplatform.h"
 
 #include "platform/seededrandom.h"
+#include "platform/version.h"
 #include "ui/side/farewellwindow.h"
 #include "ui/side/referralbox.h"
+#include "web/links.h"
 #include "web/referral.h"
-#include "web/siteaddresses.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,22 +16,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
-#include <QUrlQuery>
 #include <QWindow>
 
-#include <algorithm>
 #include <memory>
 
 using namespace Zentrova;
-using Zentrova::Testing::RecordingPlatform;
-using Zentrova::Testing::ScriptedRandom;
+using namespace Zentrova::Testing;
 
-class TestFarewell : public QObject
+class TestFarewellWindow : public QObject
 {
     Q_OBJECT
 
@@ -36,11 +35,13 @@ private slots:
     void init();
     void cleanup();
 
-    void opens_withItsCaptionsTextsAndStartingEntries();
-    void formLoad_picksMessageByQuarterOfDraw_data();
-    void formLoad_picksMessageByQuarterOfDraw();
-    void formLoad_drawsAfterReseedingFromClock();
-    void formLoad_showsEveryMessageOverManyRuns();
+    void opens_topmostWithExitFocusedAndEntriesShowingPlaceholders();
+    void controls_lieInsideTheirFramesApartWithTextsThatFit();
+    void controls_tellScreenReadersWhatTheyAreAndDo();
+    void supportMessage_picksMessageByQuarterOfDraw_data();
+    void supportMessage_picksMessageByQuarterOfDraw();
+    void supportMessage_drawsAfterReseedingFromClock();
+    void supportMessage_showsEveryMessageOverManyRuns();
 
     void tab_visitsControlsInFormOrderIncludingHiddenMessageBox();
     void placeholders_clearOnFocusAndReturnWhenLeftEmpty();
@@ -49,32 +50,39 @@ private slots:
     void addressBoxes_dropTypedSpaceWithMessage();
     void addressBox_takesPastedSpace();
 
-    void submit_untouchedForm_asksForProperAddressAndKeepsTexts();
-    void submit_typedEntries_opensRequestAndLeavesWindowAsItWas();
-    void submit_afterEmptyingHiddenMessageBox_asksForMessage();
+    void refer_untouchedForm_asksForProperAddressAndKeepsTexts();
+    void refer_typedEntries_opensRequestAndLeavesWindowAsItWas();
+    void refer_afterEmptyingHiddenMessageBox_asksForMessage();
+    void refer_overlongRequest_isRefusedAndFocusesMessage();
 
-    void check1_firstClickUnticks_laterClicksOpenHomePageOnce_data();
-    void check1_firstClickUnticks_laterClicksOpenHomePageOnce();
-    void lblGoToHome_opensSoftwaresPageAndWindowStays();
+    void visitForum_firstClickUnticks_laterClicksOpenHomePageOnce_data();
+    void visitForum_firstClickUnticks_laterClicksOpenHomePageOnce();
+    void softwaresLink_opensSoftwaresPageAndWindowStays();
 
-    void closing_endsProgramExactlyOnce_data();
-    void closing_endsProgramExactlyOnce();
+    void closing_requestsQuitExactlyOnce_data();
+    void closing_requestsQuitExactlyOnce();
 
 private:
     FarewellWindow *openWindow();
-    template <typename T> T *control(const char *name) const;
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return findControl<T>(m_window.data(), QLatin1String(name));
+    }
     void typeInto(const char *name, const QString &text);
+    void fillValidReferral();
+    // The one message shown so far is an input problem with this text.
+    void verifyInputProblem(const QString &text) const;
 
     std::unique_ptr<RecordingPlatform> m_platform;
     QPointer<FarewellWindow> m_window;
 };
 
-void TestFarewell::init()
+void TestFarewellWindow::init()
 {
     m_platform = std::make_unique<RecordingPlatform>();
 }
 
-void TestFarewell::cleanup()
+void TestFarewellWindow::cleanup()
 {
     // Deleting skips the closing handling, which would end the program.
     delete m_window.data();
@@ -82,7 +90,7 @@ void TestFarewell::cleanup()
     m_platform.reset();
 }
 
-FarewellWindow *TestFarewell::openWindow()
+FarewellWindow *TestFarewellWindow::openWindow()
 {
     m_window = new FarewellWindow(*m_platform);
     m_window->show();
@@ -92,15 +100,7 @@ FarewellWindow *TestFarewell::openWindow()
     return m_window;
 }
 
-template <typename T> T *TestFarewell::control(const char *name) const
-{
-    T *found = m_window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void TestFarewell::typeInto(const char *name, const QString &text)
+void TestFarewellWindow::typeInto(const char *name, const QString &text)
 {
     auto *box = control<QLineEdit>(name);
     QTest::mouseClick(box, Qt::LeftButton);
@@ -115,61 +115,100 @@ void TestFarewell::typeInto(const char *name, const QString &text)
     }
 }
 
-void TestFarewell::opens_withItsCaptionsTextsAndStartingEntries()
+void TestFarewellWindow::fillValidReferral()
+{
+    typeInto("nameEdit", "Ann");
+    typeInto("emailEdit", "ann@home.example");
+    typeInto("friendNameEdit", "Bob");
+    typeInto("friendEmailEdit", "bob@work.example");
+}
+
+void TestFarewellWindow::verifyInputProblem(const QString &text) const
+{
+    QCOMPARE(m_platform->messages.size(), 1);
+    const RecordedMessage &shown = m_platform->messages.first();
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.caption, ProgramTitle);
+    QCOMPARE(shown.icon, MessageIcon::Critical);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QCOMPARE(shown.parent.data(), m_window.data());
+    QVERIFY(m_platform->opened.isEmpty());
+}
+
+void TestFarewellWindow::opens_topmostWithExitFocusedAndEntriesShowingPlaceholders()
 {
     openWindow();
-    QCOMPARE(m_window->objectName(), QStringLiteral("frmNagScreen2"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Zentrova v1.0"));
-    QCOMPARE(m_window->size(), QSize(741, 315));
+    QCOMPARE(m_window->windowTitle(), titleWithVersion());
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdClose"));
+    QCOMPARE(QApplication::focusWidget(), control("exitButton"));
 
-    QVERIFY(
-        FarewellWindow::SupportMessages.at(1).endsWith("without you regularly visiting Quorvane"));
-    const auto &messages = FarewellWindow::SupportMessages;
-    QVERIFY(std::find(messages.begin(), messages.end(), control<QLabel>("Label2")->text()) !=
-            messages.end());
+    // The site named to the user is the host, as it would be typed.
+    auto *visitForum = control<QCheckBox>("visitForumCheckBox");
+    QVERIFY(visitForum->isChecked());
+    QVERIFY(visitForum->text().contains(" " + siteHost(MainSiteAddress) + " "));
 
-    const QString invitation = control<QLabel>("Label3")->text();
-    QVERIFY(invitation.contains(QStringLiteral("the world\u2019s largest")));
-    QVERIFY(invitation.contains(QStringLiteral("their interests.") + QString(61, ' ') +
-                                QStringLiteral("All the programs")));
-    QVERIFY(invitation.endsWith(QStringLiteral("friends and family. ")));
-
-    auto *check = control<QCheckBox>("Check1");
-    QVERIFY(check->isChecked());
-    QCOMPARE(check->text(), "Click Here To Visit " + siteHost(MainSiteAddress) + " Now");
-    QVERIFY(!check->text().contains("://"));
-
-    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Your Name"));
-    QCOMPARE(control<QLineEdit>("txtEmail")->text(), QStringLiteral("Your Email Address"));
-    QCOMPARE(control<QLineEdit>("txtFriendName")->text(), QStringLiteral("Friend's Name"));
-    QCOMPARE(control<QLineEdit>("txtFriendEmail")->text(),
-             QStringLiteral("Friend's Email Address"));
-    auto *message = m_window->findChild<ReferralTextEdit *>("txtMessage");
-    QVERIFY(message);
-    QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(control<QLineEdit>("nameEdit")->text(), NamePlaceholder);
+    QCOMPARE(control<QLineEdit>("emailEdit")->text(), EmailPlaceholder);
+    QCOMPARE(control<QLineEdit>("friendNameEdit")->text(), FriendNamePlaceholder);
+    QCOMPARE(control<QLineEdit>("friendEmailEdit")->text(), FriendEmailPlaceholder);
+    auto *message = control<ReferralTextEdit>("messageEdit");
+    QCOMPARE(message->text(), InitialMessage);
     // Below the frame's lower edge: clipped away, yet shown and focusable.
-    auto *frame = control<QGroupBox>("Frame2");
+    auto *frame = control<QGroupBox>("referralGroup");
+    QCOMPARE(message->parentWidget(), frame);
     QVERIFY(!frame->rect().intersects(message->geometry()));
     QVERIFY(message->isVisible());
-    QCOMPARE(message->parentWidget(), frame);
+}
 
-    // Every text fits where it is placed.
-    for (QLabel *label : m_window->findChildren<QLabel *>()) {
-        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
-                 qPrintable(label->objectName()));
-        QVERIFY2(label->width() >= label->sizeHint().width() || label->wordWrap(),
-                 qPrintable(label->objectName()));
+void TestFarewellWindow::controls_lieInsideTheirFramesApartWithTextsThatFit()
+{
+    // The longest of the messages that the window may show.
+    m_platform->useScript({0.0});
+    openWindow();
+    const QStringList problems = layoutProblems(m_window, {"messageEdit"});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+
+    auto *label = control<QLabel>("supportMessageLabel");
+    for (const QString &text : FarewellWindow::SupportMessages) {
+        label->setText(text);
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(text));
     }
 }
 
-void TestFarewell::formLoad_picksMessageByQuarterOfDraw_data()
+void TestFarewellWindow::controls_tellScreenReadersWhatTheyAreAndDo()
+{
+    openWindow();
+    for (const char *name : {"exitButton", "visitForumCheckBox", "referButton", "softwaresLink"}) {
+        auto *button = control<QAbstractButton>(name);
+        const AccessibleControl seen = accessibleControl(button);
+        QVERIFY2(seen.role == QAccessible::Button || seen.role == QAccessible::CheckBox ||
+                     seen.role == QAccessible::Link,
+                 name);
+        QCOMPARE(seen.name, visibleText(button->text()));
+        QVERIFY2(seen.actions.contains(QAccessibleActionInterface::pressAction()) ||
+                     seen.actions.contains(QAccessibleActionInterface::toggleAction()),
+                 name);
+    }
+
+    // Each box is named for what it holds, not after the frame around it.
+    QSet<QString> names;
+    for (const char *name :
+         {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit", "messageEdit"}) {
+        const AccessibleControl seen = accessibleControl(control(name));
+        QCOMPARE(seen.role, QAccessible::EditableText);
+        QVERIFY2(!seen.name.isEmpty() && seen.name != control<QGroupBox>("referralGroup")->title(),
+                 name);
+        names.insert(seen.name);
+    }
+    QCOMPARE(names.size(), 5);
+}
+
+void TestFarewellWindow::supportMessage_picksMessageByQuarterOfDraw_data()
 {
     QTest::addColumn<double>("draw");
     QTest::addColumn<int>("index");
@@ -183,19 +222,19 @@ void TestFarewell::formLoad_picksMessageByQuarterOfDraw_data()
     QTest::newRow("just under 1") << 0.9999999999 << 3;
 }
 
-void TestFarewell::formLoad_picksMessageByQuarterOfDraw()
+void TestFarewellWindow::supportMessage_picksMessageByQuarterOfDraw()
 {
     QFETCH(double, draw);
     QFETCH(int, index);
 
     m_platform->useScript({draw, 0.0});
     m_window = new FarewellWindow(*m_platform);
-    QCOMPARE(m_window->findChild<QLabel *>("Label2")->text(),
+    QCOMPARE(control<QLabel>("supportMessageLabel")->text(),
              FarewellWindow::SupportMessages.at(index));
     QCOMPARE(static_cast<ScriptedRandom &>(m_platform->random()).seedings, 1);
 }
 
-void TestFarewell::formLoad_drawsAfterReseedingFromClock()
+void TestFarewellWindow::supportMessage_drawsAfterReseedingFromClock()
 {
     // The recording platform's clock seeds with seed + 1.
     m_platform->useSeed(41);
@@ -206,46 +245,42 @@ void TestFarewell::formLoad_drawsAfterReseedingFromClock()
         m_platform->random().next();
 
     m_window = new FarewellWindow(*m_platform);
-    QCOMPARE(m_window->findChild<QLabel *>("Label2")->text(),
+    QCOMPARE(control<QLabel>("supportMessageLabel")->text(),
              FarewellWindow::SupportMessages.at(expected));
 }
 
-void TestFarewell::formLoad_showsEveryMessageOverManyRuns()
+void TestFarewellWindow::supportMessage_showsEveryMessageOverManyRuns()
 {
     QSet<QString> shown;
     for (quint64 seed = 1; seed <= 60; ++seed) {
         RecordingPlatform platform;
         platform.useSeed(seed);
         FarewellWindow window(platform);
-        shown.insert(window.findChild<QLabel *>("Label2")->text());
+        shown.insert(findControl<QLabel>(&window, "supportMessageLabel")->text());
     }
     QCOMPARE(shown.size(), 4);
 }
 
-void TestFarewell::tab_visitsControlsInFormOrderIncludingHiddenMessageBox()
+void TestFarewellWindow::tab_visitsControlsInFormOrderIncludingHiddenMessageBox()
 {
     openWindow();
-    const QStringList order{"Check1",     "txtName",        "cmdSubmit",
-                            "txtEmail",   "txtFriendEmail", "txtFriendName",
-                            "txtMessage", "lblGoToHome",    "cmdClose"};
-    for (const QString &name : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-    }
+    // From the exit button round to it again, through the form box by box.
+    QCOMPARE(tabOrder(m_window), QStringList({"visitForumCheckBox", "nameEdit", "referButton",
+                                              "emailEdit", "friendEmailEdit", "friendNameEdit",
+                                              "messageEdit", "softwaresLink", "exitButton"}));
 }
 
-void TestFarewell::placeholders_clearOnFocusAndReturnWhenLeftEmpty()
+void TestFarewellWindow::placeholders_clearOnFocusAndReturnWhenLeftEmpty()
 {
     openWindow();
-    auto *name = control<QLineEdit>("txtName");
-    auto *email = control<QLineEdit>("txtEmail");
+    auto *name = control<QLineEdit>("nameEdit");
+    auto *email = control<QLineEdit>("emailEdit");
 
     QTest::mouseClick(name, Qt::LeftButton);
     QCOMPARE(name->text(), QString());
     QTest::keyClicks(name, "   ");
     QTest::keyClick(name, Qt::Key_Tab);
-    QCOMPARE(name->text(), QStringLiteral("Your Name"));
+    QCOMPARE(name->text(), NamePlaceholder);
 
     // The user typed the placeholder text with spaces around it: it still
     // counts as the placeholder when the box is entered again.
@@ -263,22 +298,22 @@ void TestFarewell::placeholders_clearOnFocusAndReturnWhenLeftEmpty()
     QCOMPARE(name->text(), QStringLiteral("your name"));
 }
 
-void TestFarewell::messageBox_keepsLineBreakUntilEmptied()
+void TestFarewellWindow::messageBox_keepsLineBreakUntilEmptied()
 {
     openWindow();
-    auto *message = m_window->findChild<ReferralTextEdit *>("txtMessage");
-    auto *friendName = control<QLineEdit>("txtFriendName");
+    auto *message = control<ReferralTextEdit>("messageEdit");
+    auto *friendName = control<QLineEdit>("friendNameEdit");
 
     friendName->setFocus(Qt::TabFocusReason);
     QTest::keyClick(friendName, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), message);
-    QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(message->text(), InitialMessage);
 
     QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(message, Qt::Key_Delete);
     QTest::keyClick(message, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != message);
-    QCOMPARE(message->text(), QStringLiteral("Your Message"));
+    QCOMPARE(message->text(), MessagePlaceholder);
 
     // From now on it behaves like the other boxes; a typed line break is CR LF.
     message->setFocus(Qt::BacktabFocusReason);
@@ -289,14 +324,14 @@ void TestFarewell::messageBox_keepsLineBreakUntilEmptied()
     QCOMPARE(message->text(), QStringLiteral("Hi\r\nthere"));
 }
 
-void TestFarewell::addressBoxes_dropTypedSpaceWithMessage_data()
+void TestFarewellWindow::addressBoxes_dropTypedSpaceWithMessage_data()
 {
     QTest::addColumn<QString>("box");
-    QTest::newRow("mine") << QStringLiteral("txtEmail");
-    QTest::newRow("friend's") << QStringLiteral("txtFriendEmail");
+    QTest::newRow("mine") << QStringLiteral("emailEdit");
+    QTest::newRow("friend's") << QStringLiteral("friendEmailEdit");
 }
 
-void TestFarewell::addressBoxes_dropTypedSpaceWithMessage()
+void TestFarewellWindow::addressBoxes_dropTypedSpaceWithMessage()
 {
     QFETCH(QString, box);
     openWindow();
@@ -305,27 +340,21 @@ void TestFarewell::addressBoxes_dropTypedSpaceWithMessage()
     QTest::mouseClick(address, Qt::LeftButton);
     QTest::keyClicks(address, "a b");
     QCOMPARE(address->text(), QStringLiteral("ab"));
-    QCOMPARE(m_platform->messages.size(), 1);
-    const auto &shown = m_platform->messages.first();
-    QCOMPARE(shown.text, QStringLiteral("Email Address Cannot Contain Space"));
-    QCOMPARE(shown.caption, QStringLiteral("Zentrova"));
-    QCOMPARE(shown.icon, MessageIcon::Critical);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
-    QCOMPARE(shown.parent.data(), m_window.data());
+    verifyInputProblem(SpaceInAddressMessage);
     QCOMPARE(QApplication::focusWidget(), address);
 
     // The name boxes take spaces.
-    auto *name = control<QLineEdit>("txtFriendName");
+    auto *name = control<QLineEdit>("friendNameEdit");
     QTest::mouseClick(name, Qt::LeftButton);
     QTest::keyClicks(name, "a b");
     QCOMPARE(name->text(), QStringLiteral("a b"));
     QCOMPARE(m_platform->messages.size(), 1);
 }
 
-void TestFarewell::addressBox_takesPastedSpace()
+void TestFarewellWindow::addressBox_takesPastedSpace()
 {
     openWindow();
-    auto *email = control<QLineEdit>("txtEmail");
+    auto *email = control<QLineEdit>("emailEdit");
     QTest::mouseClick(email, Qt::LeftButton);
     QApplication::clipboard()->setText("ann @home.example");
     QTest::keyClick(email, Qt::Key_V, Qt::ControlModifier);
@@ -333,62 +362,50 @@ void TestFarewell::addressBox_takesPastedSpace()
     QVERIFY(m_platform->messages.isEmpty());
 }
 
-void TestFarewell::submit_untouchedForm_asksForProperAddressAndKeepsTexts()
+void TestFarewellWindow::refer_untouchedForm_asksForProperAddressAndKeepsTexts()
 {
     openWindow();
-    QTest::mouseClick(control<QPushButton>("cmdSubmit"), Qt::LeftButton);
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
 
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages.first().text,
-             QStringLiteral("Please Enter Proper Email Address"));
-    QCOMPARE(m_platform->messages.first().icon, MessageIcon::Critical);
-    QVERIFY(m_platform->opened.isEmpty());
-    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Your Name"));
-    QCOMPARE(control<QLineEdit>("txtFriendEmail")->text(),
-             QStringLiteral("Friend's Email Address"));
-    QCOMPARE(m_window->findChild<ReferralTextEdit *>("txtMessage")->text(),
-             QStringLiteral("Your Message\r\n"));
+    verifyInputProblem(ProperAddressMessage);
+    QCOMPARE(control<QLineEdit>("nameEdit")->text(), NamePlaceholder);
+    QCOMPARE(control<QLineEdit>("friendEmailEdit")->text(), FriendEmailPlaceholder);
+    QCOMPARE(control<ReferralTextEdit>("messageEdit")->text(), InitialMessage);
 }
 
-void TestFarewell::submit_typedEntries_opensRequestAndLeavesWindowAsItWas()
+void TestFarewellWindow::refer_typedEntries_opensRequestAndLeavesWindowAsItWas()
 {
     openWindow();
-    const QString supportMessage = control<QLabel>("Label2")->text();
-    typeInto("txtName", " A&taf6=x ");
-    typeInto("txtEmail", "ann@home.example");
-    typeInto("txtFriendName", "Zoë + 100%41");
-    typeInto("txtFriendEmail", "bob@work.example");
+    const QString supportMessage = control<QLabel>("supportMessageLabel")->text();
+    typeInto("nameEdit", " A&taf6=x ");
+    typeInto("emailEdit", "ann@home.example");
+    typeInto("friendNameEdit", "Zoë + 100%41");
+    typeInto("friendEmailEdit", "bob@work.example");
     // An access key clicks its button a moment later, as the button is seen
     // pressed first.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(m_platform->opened.size(), 1);
     QVERIFY(m_platform->messages.isEmpty());
+    // The entries trimmed, in the order of the request's keys.
     const QUrl request = m_platform->opened.first();
-    QCOMPARE(request.toString(QUrl::RemoveQuery), MainSiteAddress + "/qvms-refer-a-friend.php");
-    const auto items = QUrlQuery(request).queryItems(QUrl::FullyDecoded);
-    const QList<QPair<QString, QString>> expected{
-        {"taf1", "A&taf6=x"},     {"taf2", "ann@home.example"}, {"taf3", "Your Message\r\n"},
-        {"taf4", "Zoë + 100%41"}, {"taf5", "bob@work.example"}, {"taf6", ProductSiteAddress + "/"}};
-    QCOMPARE(items, expected);
+    QCOMPARE(request, QUrl(buildRequestUrl({"A&taf6=x", "ann@home.example", InitialMessage,
+                                            "Zoë + 100%41", "bob@work.example"})));
 
     QVERIFY(m_window->isVisible());
-    QCOMPARE(control<QLabel>("Label2")->text(), supportMessage);
-    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral(" A&taf6=x "));
+    QCOMPARE(control<QLabel>("supportMessageLabel")->text(), supportMessage);
+    QCOMPARE(control<QLineEdit>("nameEdit")->text(), QStringLiteral(" A&taf6=x "));
     QVERIFY(m_platform->endings.isEmpty());
 
-    QTest::mouseClick(control<QPushButton>("cmdSubmit"), Qt::LeftButton);
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
     QCOMPARE(m_platform->opened.size(), 2);
     QCOMPARE(m_platform->opened.at(1), request);
 }
 
-void TestFarewell::submit_afterEmptyingHiddenMessageBox_asksForMessage()
+void TestFarewellWindow::refer_afterEmptyingHiddenMessageBox_asksForMessage()
 {
     openWindow();
-    typeInto("txtName", "Ann");
-    typeInto("txtEmail", "ann@home.example");
-    typeInto("txtFriendName", "Bob");
-    typeInto("txtFriendEmail", "bob@work.example");
-    auto *message = m_window->findChild<ReferralTextEdit *>("txtMessage");
+    fillValidReferral();
+    auto *message = control<ReferralTextEdit>("messageEdit");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), message);
@@ -396,25 +413,39 @@ void TestFarewell::submit_afterEmptyingHiddenMessageBox_asksForMessage()
     QTest::keyClick(message, Qt::Key_Backspace);
     QTest::keyClick(message, Qt::Key_Tab);
 
-    QTest::mouseClick(control<QPushButton>("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages.first().text, QStringLiteral("Please Enter Your Message"));
-    QVERIFY(m_platform->opened.isEmpty());
-    QCOMPARE(message->text(), QStringLiteral("Your Message"));
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
+    verifyInputProblem(MessageMissingMessage);
+    QCOMPARE(message->text(), MessagePlaceholder);
 }
 
-void TestFarewell::check1_firstClickUnticks_laterClicksOpenHomePageOnce_data()
+void TestFarewellWindow::refer_overlongRequest_isRefusedAndFocusesMessage()
+{
+    openWindow();
+    fillValidReferral();
+    // Each "&" goes out as three characters: too long however short the rest.
+    const QString message(MaxRequestLength / 2, QLatin1Char('&'));
+    control<ReferralTextEdit>("messageEdit")->setText(message);
+    const QString name = control<QLineEdit>("nameEdit")->text();
+
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
+    verifyInputProblem(RequestTooLongMessage);
+    QCOMPARE(QApplication::focusWidget(), control("messageEdit"));
+    QCOMPARE(control<ReferralTextEdit>("messageEdit")->text(), message);
+    QCOMPARE(control<QLineEdit>("nameEdit")->text(), name);
+}
+
+void TestFarewellWindow::visitForum_firstClickUnticks_laterClicksOpenHomePageOnce_data()
 {
     QTest::addColumn<bool>("spaceBar");
     QTest::newRow("mouse") << false;
     QTest::newRow("space bar") << true;
 }
 
-void TestFarewell::check1_firstClickUnticks_laterClicksOpenHomePageOnce()
+void TestFarewellWindow::visitForum_firstClickUnticks_laterClicksOpenHomePageOnce()
 {
     QFETCH(bool, spaceBar);
     openWindow();
-    auto *check = control<QCheckBox>("Check1");
+    auto *check = control<QCheckBox>("visitForumCheckBox");
     const auto click = [&] {
         if (spaceBar) {
             check->setFocus(Qt::TabFocusReason);
@@ -430,7 +461,9 @@ void TestFarewell::check1_firstClickUnticks_laterClicksOpenHomePageOnce()
 
     click();
     QVERIFY(!check->isChecked());
-    QCOMPARE(m_platform->opened, QList<QUrl>{QUrl(HomePageAddress)});
+    RecordingPlatform expected;
+    openHomePage(expected);
+    QCOMPARE(m_platform->opened, expected.opened);
 
     click();
     QVERIFY(!check->isChecked());
@@ -438,11 +471,14 @@ void TestFarewell::check1_firstClickUnticks_laterClicksOpenHomePageOnce()
     QVERIFY(m_window->isVisible());
 }
 
-void TestFarewell::lblGoToHome_opensSoftwaresPageAndWindowStays()
+void TestFarewellWindow::softwaresLink_opensSoftwaresPageAndWindowStays()
 {
     openWindow();
-    auto *link = control<QLabel>("lblGoToHome");
-    const QUrl softwares(MainSiteAddress + "/quorvanesoftwares");
+    auto *link = control("softwaresLink");
+    RecordingPlatform expected;
+    openSoftwaresPage(expected);
+    const QUrl softwares = expected.opened.value(0);
+    QVERIFY(isUnderConfiguredSite(softwares));
 
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(m_platform->opened, QList<QUrl>{softwares});
@@ -454,7 +490,7 @@ void TestFarewell::lblGoToHome_opensSoftwaresPageAndWindowStays()
     QVERIFY(m_platform->endings.isEmpty());
 }
 
-void TestFarewell::closing_endsProgramExactlyOnce_data()
+void TestFarewellWindow::closing_requestsQuitExactlyOnce_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("exit button") << QStringLiteral("click");
@@ -462,7 +498,7 @@ void TestFarewell::closing_endsProgramExactlyOnce_data()
     QTest::newRow("close box") << QStringLiteral("close box");
 }
 
-void TestFarewell::closing_endsProgramExactlyOnce()
+void TestFarewellWindow::closing_requestsQuitExactlyOnce()
 {
     QFETCH(QString, way);
     openWindow();
@@ -473,7 +509,7 @@ void TestFarewell::closing_endsProgramExactlyOnce()
         m_platform->endProcess(0);
     });
     if (way == "click")
-        QTest::mouseClick(control<QPushButton>("cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("exitButton"), Qt::LeftButton);
     else if (way == "alt+x")
         QTest::keyClick(m_window, Qt::Key_X, Qt::AltModifier);
     else
@@ -483,5 +519,5 @@ void TestFarewell::closing_endsProgramExactlyOnce()
     QCOMPARE(quits, 1);
 }
 
-QTEST_MAIN(TestFarewell)
+QTEST_MAIN(TestFarewellWindow)
 #include "tst_farewellwindow.moc"
