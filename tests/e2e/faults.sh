@@ -98,9 +98,10 @@ end_session() {
     fi
 }
 
-# What a message box says, as a user selects it: a drag with the mouse from
-# the first to the last dark pixel right of the icon and above the buttons,
-# read back from the X selection. Empty when the text cannot be selected.
+# What a user can copy out of a message box: its text, selected by a drag
+# with the mouse from the first to the last dark pixel right of the icon and
+# above the buttons, and any field reached with Tab, copied with Ctrl+A and
+# Ctrl+C. Empty when nothing can be selected.
 box_text() { # window
     local WIDTH HEIGHT X Y SCREEN WINDOW bounds w h x y
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -108,11 +109,18 @@ box_text() { # window
     bounds=$(convert "$WORK/box.png" -crop "$((WIDTH - 50))x$((HEIGHT - 45))+50+0" +repage \
         -colorspace Gray -threshold 40% -negate -format '%@' info:)
     IFS='x+' read -r w h x y <<<"$bounds"
-    printf '' | xclip -selection primary
+    printf '' | xclip -selection primary >/dev/null 2>&1
     xdotool mousemove --window "$1" $((50 + x)) $((y + 3)) mousedown 1 \
         mousemove --window "$1" $((50 + x + w)) $((y + h - 1)) mouseup 1
     wait_until 3 bash -c 'xclip -o -selection primary 2>/dev/null | grep -q .'
     xclip -o -selection primary 2>/dev/null
+    echo
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    for _ in 1 2 3; do
+        keys "$1" Tab ctrl+a ctrl+c
+        wait_until 1 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q .' && break
+    done
+    xclip -o -selection clipboard 2>/dev/null
 }
 
 # Help > Online Help with an opener that fails: a warning names the address.
@@ -254,7 +262,7 @@ oversized-referral)
     type_into 348 273 "bob@example.net"
     type_into 113 273 "Bob"
     # Tab leads from the friend's name into the hidden message box.
-    head -c 50000 /dev/zero | tr '\0' '&' | xclip -selection clipboard
+    head -c 50000 /dev/zero | tr '\0' '&' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key --clearmodifiers Tab ctrl+a ctrl+v
     # Laying out so long a text takes a while on a busy machine.
     wait_until 20 is_idle "$program"
