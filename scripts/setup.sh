@@ -12,6 +12,8 @@ PACKAGES=(
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick
     dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev
+    openbox xclip
+    clang libclang-rt-dev
 )
 
 install_missing() {

@@ -1,0 +1,358 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The real program against one thing gone wrong around it: locks left
+# behind, settings it cannot read or write, a browser that does not open, no
+# place for its instance lock, a crash. Whatever it is, the main window
+# comes up in time, the stored date survives, and the user is told where
+# telling helps: one line on stderr, or a message box titled "Zentrova".
+# Usage: faults.sh ZENTROVA_BINARY CASE
+# Exits 77 (skipped) for a case that needs an unprivileged user it cannot get.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+CASE="$2"
+
+# Long enough for a loaded machine, far below any lock's wait.
+IN_TIME=5
+RECENT="$(date -d "$TODAY - 3 days" +%Y-%m-%d)"
+DUE="$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
+
+needs_unprivileged_user() {
+    if ! can_drop_privileges; then
+        echo "SKIP: $CASE needs root and setpriv to run the program as nobody (root ignores file permissions)"
+        exit 77
+    fi
+}
+
+# The main window is visible within IN_TIME seconds of the start.
+main_window_in_time() {
+    main_window=$(wait_window "$IN_TIME" 'Zentrova v1.0')
+    local elapsed=$(($(now_ms) - started))
+    check "the main window appears within $IN_TIME s (after $elapsed ms)" test -n "$main_window"
+    if [ -z "$main_window" ]; then
+        echo "--- stderr:"
+        cat "$STDERR"
+        finish
+    fi
+}
+
+no_question() {
+    check "no message box is shown" bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+}
+
+still_running() {
+    check "the program keeps running" kill -0 "$program"
+}
+
+date_survives() { # date
+    check "the stored date $1 survives" stored_date_is "$1"
+}
+
+# Exactly one line of ours on stderr, matching the pattern.
+told_once_on_stderr() { # pattern description
+    check "stderr says once that $2" test "$(grep -c "^zentrova: .*$1" "$STDERR")" -eq 1
+    check "nothing else of ours on stderr" test "$(reports)" -eq 1
+    sed 's/^/    stderr: /' "$STDERR"
+}
+
+# Brings the window forward and types keys into it.
+keys() { # window keys...
+    local window="$1"
+    shift
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers "$@"
+}
+
+program_windows() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l; }
+
+# Chooses a menu entry by its access keys once the menu has opened.
+choose() { # menu-key entry-key
+    local before
+    before=$(program_windows)
+    for _ in 1 2 3; do
+        keys "$main_window" "alt+$1"
+        if wait_until 3 test "$(program_windows)" -gt "$before"; then
+            xdotool key --clearmodifiers "$2"
+            return 0
+        fi
+        xdotool key --clearmodifiers Escape Escape
+    done
+    return 1
+}
+
+# Ends the program the way a user does: close the main window, then Exit on
+# the farewell window.
+end_session() {
+    keys "$main_window" alt+F4
+    local farewell
+    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
+    check "closing the main window shows the farewell window" test -n "$farewell"
+    [ -n "$farewell" ] && keys "$farewell" alt+x
+    wait_until 10 has_exited "$program"
+    check "Exit on the farewell window ends the program in time" has_exited "$program"
+    if has_exited "$program"; then
+        wait "$program"
+        check "with status 0" test $? -eq 0
+    else
+        kill -9 "$program"
+        wait "$program" 2>/dev/null
+    fi
+}
+
+# What a user can copy out of a message box: its text, selected by a drag
+# with the mouse from the first to the last dark pixel right of the icon and
+# above the buttons, and any field reached with Tab, copied with Ctrl+A and
+# Ctrl+C. Empty when nothing can be selected.
+box_text() { # window
+    local WIDTH HEIGHT X Y SCREEN WINDOW bounds w h x y
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window "$1" "$WORK/box.png"
+    bounds=$(convert "$WORK/box.png" -crop "$((WIDTH - 50))x$((HEIGHT - 45))+50+0" +repage \
+        -colorspace Gray -threshold 40% -negate -format '%@' info:)
+    IFS='x+' read -r w h x y <<<"$bounds"
+    printf '' | xclip -selection primary >/dev/null 2>&1
+    xdotool mousemove --window "$1" $((50 + x)) $((y + 3)) mousedown 1 \
+        mousemove --window "$1" $((50 + x + w)) $((y + h - 1)) mouseup 1
+    wait_until 3 bash -c 'xclip -o -selection primary 2>/dev/null | grep -q .'
+    xclip -o -selection primary 2>/dev/null
+    echo
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    for _ in 1 2 3; do
+        keys "$1" Tab ctrl+a ctrl+c
+        wait_until 1 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q .' && break
+    done
+    xclip -o -selection clipboard 2>/dev/null
+}
+
+# Help > Online Help with an opener that fails: a warning names the address.
+link_fails_visibly() {
+    main_window_in_time
+    choose h o
+    local box
+    box=$(wait_window "$IN_TIME" 'Zentrova')
+    check "a message box titled Zentrova appears" test -n "$box"
+    if [ -n "$box" ]; then
+        local text
+        text=$(box_text "$box")
+        echo "$text" | sed 's/^/    box: /'
+        check "it shows the address as selectable text" grep -q "/zentrova-help.html" <<<"$text"
+        keys "$box" Return
+        check "OK closes it" wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+    fi
+    still_running
+    date_survives "$RECENT"
+}
+
+# A settings lock in the way, made by prepare(date) with the settings file:
+# first an empty date, taken as a first start, which writes today's date;
+# then a stored date, which is kept. Neither start nor end waits on the lock.
+settings_lock_case() { # [command-prefix...]
+    prepare ""
+    launch "$@"
+    main_window_in_time
+    no_question
+    end_session
+    prepare "$RECENT"
+    launch "$@"
+    main_window_in_time
+    no_question
+    end_session
+    date_survives "$RECENT"
+}
+
+start_desktop
+case "$CASE" in
+settings-lock-empty-file)
+    # A copy killed while it saved left its settings lock empty.
+    fresh_home
+    prepare() {
+        store_date "$1"
+        : >"$SETTINGS.lock"
+    }
+    settings_lock_case
+    ;;
+settings-lock-old-folder)
+    # Something made a folder where the settings lock goes, an hour ago.
+    fresh_home
+    prepare() {
+        store_date "$1"
+        mkdir -p "$SETTINGS.lock"
+        touch -d '1 hour ago' "$SETTINGS.lock"
+    }
+    settings_lock_case
+    ;;
+settings-lock-other-user)
+    # A copy run by root left a lock the user can neither read nor remove
+    # the owner of.
+    needs_unprivileged_user
+    fresh_home nobody
+    prepare() {
+        store_date "$1"
+        chown nobody "$SETTINGS"
+        rm -rf "$SETTINGS.lock"
+        : >"$SETTINGS.lock"
+        chmod 600 "$SETTINGS.lock"
+    }
+    settings_lock_case "${AS_NOBODY[@]}"
+    ;;
+settings-lock-unwritable-folder)
+    # An old lock in a settings folder the user cannot write, beside a
+    # settings file the user can: the lock is stale, but cannot be removed.
+    needs_unprivileged_user
+    fresh_home nobody
+    chown root "$XDG_CONFIG_HOME"
+    chmod 755 "$XDG_CONFIG_HOME"
+    prepare() {
+        store_date "$1"
+        chown nobody "$SETTINGS"
+        : >"$SETTINGS.lock"
+        touch -d '1 hour ago' "$SETTINGS.lock"
+    }
+    settings_lock_case "${AS_NOBODY[@]}"
+    ;;
+settings-unwritable-update-due)
+    # The question is due, but its date could not be stored: asking would
+    # come back at every start, so it is not asked, and stderr says why.
+    needs_unprivileged_user
+    fresh_home nobody
+    chown root "$XDG_CONFIG_HOME"
+    chmod 755 "$XDG_CONFIG_HOME"
+    store_date "$DUE"
+    launch "${AS_NOBODY[@]}"
+    main_window_in_time
+    no_question
+    check "no web page is opened" test ! -e "$OPENED"
+    end_session
+    date_survives "$DUE"
+    told_once_on_stderr "reminder" "the update reminder is skipped"
+    ;;
+link-without-browser)
+    fresh_home
+    store_date "$RECENT"
+    rm "$WORK/bin/xdg-open"
+    launch env -u BROWSER PATH="$WORK/bin"
+    link_fails_visibly
+    ;;
+link-opener-fails)
+    fresh_home
+    store_date "$RECENT"
+    browser 'echo "$@" >> "'"$OPENED"'"; exit 3'
+    launch
+    link_fails_visibly
+    check "the opener was asked for the help page" grep -qs "/zentrova-help.html" "$OPENED"
+    ;;
+oversized-referral)
+    # A message far beyond what an address can carry is refused before the
+    # browser sees it, and the focus goes back to the message box.
+    fresh_home
+    store_date "$RECENT"
+    launch
+    main_window_in_time
+    keys "$main_window" alt+F4
+    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
+    check "closing the main window shows the farewell window" test -n "$farewell"
+    [ -n "$farewell" ] || finish
+    # The boxes of the Refer A Friend frame, in the window's pixels.
+    type_into() { # x y text
+        xdotool mousemove --window "$farewell" "$1" "$2" click 1
+        xdotool type --delay 5 "$3"
+    }
+    xdotool windowactivate --sync "$farewell"
+    type_into 113 249 "Ann"
+    type_into 348 249 "ann@example.org"
+    type_into 348 273 "bob@example.net"
+    type_into 113 273 "Bob"
+    # Tab leads from the friend's name into the hidden message box.
+    head -c 50000 /dev/zero | tr '\0' '&' | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key --clearmodifiers Tab ctrl+a ctrl+v
+    # Laying out so long a text takes a while on a busy machine.
+    wait_until 20 is_idle "$program"
+    xdotool key --clearmodifiers alt+n
+    box=$(wait_window "$IN_TIME" 'Zentrova')
+    check "a message box titled Zentrova appears" test -n "$box"
+    if [ -n "$box" ]; then
+        text=$(box_text "$box")
+        echo "$text" | sed 's/^/    box: /'
+        check "it tells of the length, not of an entry check" \
+            bash -c '[ -n "$1" ] && ! grep -q "Please Enter" <<<"$1"' _ "$text"
+        keys "$box" Return
+        wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+    fi
+    check "no web page is opened" test ! -e "$OPENED"
+    # A letter typed now, and everything copied from where it went: the
+    # ampersands and the letter, when the focus is back on the message box.
+    xdotool windowactivate --sync "$farewell"
+    xdotool key --clearmodifiers Z
+    wait_until 20 is_idle "$program"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    wait_until 10 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q "Z$"'
+    check "the focus is back on the message box" \
+        test "$(xclip -o -selection clipboard 2>/dev/null | tr -d '&')$(xclip -o -selection clipboard 2>/dev/null | tr -cd '&' | wc -c)" = "Z50000"
+    # The same form with a short message goes out: the other entries were valid.
+    xdotool mousemove --window "$farewell" 113 273 click 1
+    xdotool key --clearmodifiers Tab ctrl+a
+    xdotool type --delay 5 "Hello"
+    xdotool key --clearmodifiers alt+n
+    check "a short message is sent" wait_until 5 grep -qs "taf3=Hello" "$OPENED"
+    still_running
+    date_survives "$RECENT"
+    ;;
+instance-lock-unwritable)
+    # Neither the runtime folder nor the temporary folder can hold the
+    # instance lock: the program runs without it, and says so.
+    needs_unprivileged_user
+    fresh_home nobody
+    chown root "$XDG_RUNTIME_DIR" "$TMPDIR"
+    chmod 755 "$XDG_RUNTIME_DIR" "$TMPDIR"
+    store_date "$RECENT"
+    chown nobody "$SETTINGS"
+    launch "${AS_NOBODY[@]}"
+    main_window_in_time
+    no_question
+    end_session
+    date_survives "$RECENT"
+    told_once_on_stderr "lock" "a second copy would not be refused"
+    ;;
+settings-garbage)
+    fresh_home
+    for _ in 1 2 3 4 5 6 7 8; do
+        printf "$(printf '\\%03o' $(seq 0 255))"
+    done >"$SETTINGS"
+    cp "$SETTINGS" "$WORK/garbage"
+    launch
+    main_window_in_time
+    no_question
+    still_running
+    check "the file is left as it was, or starts over with today's date" \
+        bash -c "cmp -s '$SETTINGS' '$WORK/garbage' || grep -qx 'Duration=$TODAY' '$SETTINGS'"
+    end_session
+    ;;
+settings-path-is-folder)
+    fresh_home
+    mkdir "$SETTINGS"
+    launch
+    main_window_in_time
+    no_question
+    end_session
+    check "the folder is left in place" test -d "$SETTINGS"
+    ;;
+killed-then-restarted)
+    fresh_home
+    store_date "$RECENT"
+    launch
+    main_window_in_time
+    kill -9 "$program"
+    wait "$program" 2>/dev/null
+    launch
+    main_window_in_time
+    no_question
+    date_survives "$RECENT"
+    end_session
+    check "the single-instance lock is released" \
+        bash -c "! find '$XDG_RUNTIME_DIR' -name '*.lock' | grep -q ."
+    ;;
+*)
+    echo "unknown case: $CASE"
+    exit 2
+    ;;
+esac
+finish

@@ -1,0 +1,170 @@
+# SPDX-License-Identifier: MIT
+# Shared by the end-to-end tests: an X server with a window manager, a fresh
+# home, a stand-in browser, starting the program (also as an unprivileged
+# user), and the waiting and checking helpers.
+# Source it with the program as $1, then call start_desktop.
+# shellcheck shell=bash
+
+PROGRAM="$1"
+WORK="$(mktemp -d)"
+chmod 755 "$WORK"
+# Read once: a test that runs over midnight still compares with one date.
+TODAY="$(date +%Y-%m-%d)"
+failures=0
+passes=0
+pids=()
+xvfb=""
+window_manager=""
+runs=0
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    [ -n "$window_manager" ] && kill "$window_manager" 2>/dev/null
+    # A terminated X server removes its lock and socket; a killed one leaves them.
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+    fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+check() { # description command...
+    local what="$1"
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+        passes=$((passes + 1))
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+finish() {
+    echo "$passes passed, $failures failed"
+    [ "$failures" -eq 0 ]
+    exit
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Polls a command until it succeeds: 0, or 1 once the seconds have run out.
+wait_until() { # seconds command...
+    local deadline=$(($(now_ms) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(now_ms)" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+# The newest visible window whose title is exactly the text; fails when none.
+visible_window() { # title [window-to-ignore]
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${2:-none}" | tail -n 1)
+    [ -n "$id" ] && echo "$id"
+}
+
+# Waits for such a window and prints its id.
+wait_window() { # seconds title [window-to-ignore]
+    local seconds="$1"
+    shift
+    wait_until "$seconds" visible_window "$@" >/dev/null && visible_window "$@"
+}
+
+# Whether a process used no processor time for a few tenths of a second.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
+is_idle() { # pid
+    local before
+    before=$(cpu_ticks "$1")
+    sleep 0.3
+    [ "$(cpu_ticks "$1")" = "$before" ]
+}
+
+has_exited() { ! kill -0 "$1" 2>/dev/null; }
+
+wait_exit() { # pid -> exit status, or 124 after 20 s
+    wait_until 20 has_exited "$1" || return 124
+    wait "$1"
+}
+
+# Fresh folders for the program's home, settings and runtime files, owned by
+# the given user, and a stand-in browser that only notes what it was asked
+# to open: a test never starts a real one.
+fresh_home() { # [user]
+    export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/run"
+    export TMPDIR="$WORK/tmp"
+    rm -rf "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR" "$WORK/bin" "$WORK/opened"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    chmod 777 "$WORK/opened"
+    if [ -n "${1:-}" ]; then
+        chown "$1" "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
+    fi
+    SETTINGS="$XDG_CONFIG_HOME/zentrova.conf"
+    OPENED="$WORK/opened/opened.txt"
+    browser 'echo "$@" >> "'"$OPENED"'"'
+    export PATH="$WORK/bin:/usr/bin:/bin" BROWSER="$WORK/bin/xdg-open"
+}
+
+browser() { # shell commands the stand-in browser runs
+    printf '#!/bin/sh\n%s\n' "$1" >"$WORK/bin/xdg-open"
+    chmod 755 "$WORK/bin/xdg-open"
+}
+
+store_date() { # date
+    printf '[Settings]\nDuration=%s\n' "$1" >"$SETTINGS"
+}
+
+stored_date_is() { grep -qx "Duration=$1" "$SETTINGS" 2>/dev/null; }
+
+# Starts the program, optionally through a command that changes the user,
+# with its output kept in $STDOUT and $STDERR; sets $program and $started.
+launch() { # [command-prefix...]
+    runs=$((runs + 1))
+    STDOUT="$WORK/stdout.$runs" STDERR="$WORK/stderr.$runs"
+    started=$(now_ms)
+    "$@" "$PROGRAM" >"$STDOUT" 2>"$STDERR" &
+    program=$!
+    pids+=("$program")
+}
+
+# Our own lines on stderr (Qt's warnings have other prefixes).
+reports() { grep -c "^zentrova: " "$STDERR"; }
+
+# Whether an unprivileged user can run the program here: root ignores file
+# permissions, so those cases run as nobody.
+AS_NOBODY=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+can_drop_privileges() {
+    [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null &&
+        "${AS_NOBODY[@]}" test -x "$PROGRAM" 2>/dev/null
+}
+
+# Xvfb picks a free display itself and names it once it takes connections.
+# -noreset: a server that resets when its last client leaves refuses the
+# next copy started during the reset. Openbox manages the windows, as a
+# desktop would: message boxes are placed and focused by it.
+start_desktop() {
+    mkdir -p "$WORK/wm"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
+        3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    xvfb=$!
+    if ! wait_until 20 test -s "$WORK/display"; then
+        echo "FAIL: the X server did not start"
+        cat "$WORK/xvfb.log"
+        exit 1
+    fi
+    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    if command -v openbox >/dev/null; then
+        HOME="$WORK/wm" XDG_CONFIG_HOME="$WORK/wm" openbox --sm-disable >"$WORK/wm.log" 2>&1 &
+        window_manager=$!
+        if ! wait_until 20 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+            echo "FAIL: the window manager did not start"
+            cat "$WORK/wm.log"
+            exit 1
+        fi
+    else
+        echo "NOTE: openbox is missing: the windows are unmanaged"
+    fi
+}
