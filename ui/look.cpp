@@ -168,9 +168,13 @@ QPixmap picture(const QString &resourcePath)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/icon/zentrova.png"));
-    icon.addFile(QStringLiteral(":/pictures/icon/zentrova@2x.png"));
+    // Read once: the program and each of its windows carry the same icon.
+    static const QIcon icon = [] {
+        QIcon files;
+        files.addFile(QStringLiteral(":/pictures/icon/zentrova.png"));
+        files.addFile(QStringLiteral(":/pictures/icon/zentrova@2x.png"));
+        return files;
+    }();
     return icon;
 }
 

@@ -36,14 +36,6 @@ namespace {
 const QColor ViewBackground(0x40, 0x00, 0x00);
 const QColor ChoiceBackground(0xFF, 0x80, 0x80);
 
-QList<QPixmap> loadPictures(QString (*path)(int position))
-{
-    QList<QPixmap> pictures;
-    for (int position = 1; position <= Pictures::SetSize; ++position)
-        pictures.append(Look::picture(path(position)));
-    return pictures;
-}
-
 QLabel *textLabel(QWidget *parent, const QString &name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
@@ -87,9 +79,8 @@ void addStacked(QStackedWidget *stack, QWidget *widget)
 } // namespace
 
 MainWindow::MainWindow(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_diceFaces(loadPictures(&Pictures::dice)),
-      m_planetPictures(loadPictures(&Pictures::planet)),
-      m_zodiacSignPictures(loadPictures(&Pictures::zodiac))
+    : QMainWindow(parent), m_platform(platform), m_diceFaces(&Pictures::dice),
+      m_planetPictures(&Pictures::planet), m_zodiacSignPictures(&Pictures::zodiac)
 {
     buildWindow();
     buildDiceView();
@@ -202,7 +193,7 @@ void MainWindow::buildDiceView()
         for (const Die &die : dice[index]) {
             if (!die.name)
                 continue;
-            auto *face = new DieButton(m_diceFaces.value(0), button);
+            auto *face = new DieButton(m_diceFaces.at(1), button);
             face->setObjectName(QLatin1String(die.name));
             face->setAccessibleName(QLatin1String(die.accessibleName));
             face->setAccessibleDescription(QLatin1String(choice.description));
@@ -365,7 +356,7 @@ void MainWindow::resetDiceView()
 void MainWindow::showDiceView()
 {
     for (ReadingPage *page : {m_planetPage, m_zodiacPage, m_housePage})
-        page->resetHalves(m_diceFaces.value(0));
+        page->resetHalves(m_diceFaces.at(1));
     m_views->setCurrentWidget(m_diceView);
 }
 
@@ -419,11 +410,10 @@ void MainWindow::castDice()
     const int sign = cast[1].value();
     const int house = cast[2].value();
     m_planetPage->showRow(row(m_tables.planetNames, planet),
-                          row(m_tables.planetSignificances, planet),
-                          m_planetPictures.value(planet - 1));
+                          row(m_tables.planetSignificances, planet), m_planetPictures.at(planet));
     m_zodiacPage->showRow(row(m_tables.zodiacSignNames, sign),
                           row(m_tables.zodiacSignSignificances, sign),
-                          m_zodiacSignPictures.value(sign - 1));
+                          m_zodiacSignPictures.at(sign));
     m_housePage->showRow(row(m_tables.houseNames, house), row(m_tables.houseSignificances, house));
 
     m_views->setCurrentWidget(m_readingView);

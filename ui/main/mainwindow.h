@@ -3,10 +3,10 @@
 #pragma once
 
 #include "reading/readingtables.h"
+#include "ui/main/pictureset.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
 
 class QAbstractButton;
@@ -72,10 +72,9 @@ private:
     Platform &m_platform;
     ReadingTables m_tables;
 
-    // Position n - 1 holds picture n of each set.
-    QList<QPixmap> m_diceFaces;
-    QList<QPixmap> m_planetPictures;
-    QList<QPixmap> m_zodiacSignPictures;
+    PictureSet m_diceFaces;
+    PictureSet m_planetPictures;
+    PictureSet m_zodiacSignPictures;
 
     LinkButton *m_forumLink = nullptr;
     QStackedWidget *m_views = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/main/readingpage.h"
 
 #include "ui/look.h"
+#include "ui/main/pictureset.h"
 
 #include <QLabel>
 
@@ -59,11 +60,11 @@ ReadingPage::ReadingPage(const QString &dieName, const QRect &significanceArea,
 
 // A missing picture leaves a blank face and the next step runs, as every
 // step of a cast ignores its failures.
-void ReadingPage::showDie(const DieFace &die, const QList<QPixmap> &diceFaces)
+void ReadingPage::showDie(const DieFace &die, const PictureSet &diceFaces)
 {
     for (int half = 0; half < 2; ++half) {
         if (die.shown[half])
-            m_halves[half]->setPixmap(diceFaces.value(die.halves[half] - 1));
+            m_halves[half]->setPixmap(diceFaces.at(die.halves[half]));
         else
             m_halves[half]->hide();
     }

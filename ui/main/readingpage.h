@@ -5,7 +5,6 @@
 
 #include "reading/cast.h"
 
-#include <QList>
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,6 +13,8 @@
 class QLabel;
 
 namespace Zentrova {
+
+class PictureSet;
 
 class ReadingPage final : public QWidget
 {
@@ -26,8 +27,8 @@ public:
     ReadingPage(const QString &dieName, const QRect &significanceArea, const QRect &pictureArea,
                 QWidget *parent = nullptr);
 
-    // diceFaces holds the face with n pips at position n - 1.
-    void showDie(const DieFace &die, const QList<QPixmap> &diceFaces);
+    // Picture n of diceFaces is the face with n pips.
+    void showDie(const DieFace &die, const PictureSet &diceFaces);
     void showRow(const QString &name, const QString &significance, const QPixmap &picture = {});
     // Both halves shown again, with one pip.
     void resetHalves(const QPixmap &onePip);
