@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/desktopplatform.h"
 
 #include "app/singleinstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real platform: default browser, message boxes, calendar, random source,
 // the user's settings store and the end of the process.
 #pragma once

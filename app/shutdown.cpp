@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/shutdown.h"
 
 #include "platform/platform.h"

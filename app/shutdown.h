@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one orderly way the program ends.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One running copy per user: a lock file held for the whole run.
 #pragma once
 

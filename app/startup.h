@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's start: single instance, seeding, update reminder, main window.
 #pragma once
 

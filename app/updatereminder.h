@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up reminder that offers the download page at most once in fifteen
 // days.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up and casting cost of the main window: building it (fonts, pictures,
 // controls) happens before the user sees anything, and a cast answers a
 // click. Targets: a window in well under 100 ms, a cast in well under a frame.

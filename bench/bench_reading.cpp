@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the reading half of a cast takes: the draw and the table fill that
 // every cast runs. A cast answers a click, so it should stay far below a frame.
 #include "platform/seededrandom.h"

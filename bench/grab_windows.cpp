@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures of the windows as they are drawn, from a fixed seed, for a
 // pixel-for-pixel comparison before and after a change to how they are built
 // or drawn (ImageMagick: compare -metric AE before.png after.png null:).

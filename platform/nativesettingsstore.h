@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The per-user settings store of the desktop: an INI file that QSettings
 // reads, and that is rewritten here in one atomic step.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's one seam to the outside world: web browser, message boxes,
 // calendar, random source, settings store and the end of the process.
 #pragma once

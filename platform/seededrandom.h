@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seedable generator behind the RandomSource interface.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/cast.h"
 
 #include <algorithm>

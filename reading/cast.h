@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The draw of a cast: three dice of two half-dice each, and the row each selects.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading/readingtables.h"
 
 #include <QLatin1StringView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed reading tables: planets, zodiac signs and houses.
 #pragma once
 

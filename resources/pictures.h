@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the built-in pictures live in the resource system.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds and runs the benchmarks: the QtTest micro-benchmarks (offscreen) and
 # start-up against a bare Qt window (bench/startup.sh; offscreen and Xvfb).
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per program and platform, 25)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building and testing need on Debian 12, then configures and
 # builds. Sourced by run.sh and test.sh; takes extra CMake arguments.
 set -euo pipefail

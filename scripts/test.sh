@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Zentrova with warnings as errors and runs
 # every test: unit and widget tests offscreen, the real program under Xvfb.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Draws every built-in picture of Zentrova and the desktop icons.
 
 Each picture is drawn SCALE times larger than its final size and reduced by

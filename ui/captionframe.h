@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A framed box with its caption set into the top line of an etched border,
 // drawn by hand: the styles' own group boxes show their border too faintly,
 // or not at all, on the program's coloured backgrounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/linkbutton.h"
 
 #include "ui/look.h"

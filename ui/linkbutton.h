@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A line of text that acts as a link: underlined from its font, the pointing
 // hand, clicked with the mouse or, once Tab has brought the focus to it, from
 // the keyboard. A button to Qt and to screen readers.

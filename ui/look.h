@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared look of the program's windows: fonts, colours, geometry in twips,
 // pictures and the focus cue.
 #pragma once

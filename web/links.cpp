@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/links.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web page launcher and the program's fixed links.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/referral.h"
 
 #include "web/siteaddresses.h"

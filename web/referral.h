@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The refer-a-friend checks and the referral request they guard.
 #pragma once
 

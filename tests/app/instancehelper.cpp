@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in copy of the program for the single-instance tests.
 //   instancehelper <folder> [--on-go] [--end-with <status>]
 // Tries the instance lock in folder and prints "won" or "lost". With --on-go

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordingplatform.h"
 
 #include "app/updatereminder.h"

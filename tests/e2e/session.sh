@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A whole session with the real program on a real X server: start, a refused
 # second copy, a comprehensive reading, the farewell window and the end.
 # Usage: session.sh ZENTROVA_BINARY [SCREENSHOT_DIR]

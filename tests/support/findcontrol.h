@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finds a window's control by its objectName for a test.
 #pragma once
 

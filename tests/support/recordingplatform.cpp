@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordingplatform.h"
 
 namespace Zentrova::Testing {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A platform for tests: records what the program asks of the outside world
 // and answers from a script.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The referral checks, their messages and the request sent to the browser.
 #include "web/referral.h"
 #include "web/siteaddresses.h"

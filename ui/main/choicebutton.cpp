@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/choicebutton.h"
 
 #include "ui/captionframe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A choice of the dice view: a captioned, etched frame that casts a reading
 // when clicked, or when Space or Enter is pressed while it has the focus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/diebutton.h"
 
 #include "ui/look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A die of the dice view: its face in a flat one-pixel border, casting a
 // reading when clicked.
 #pragma once

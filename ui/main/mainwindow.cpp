@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/mainwindow.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: the dice view, the result view with its tabs, the link
 // line, the promotional band and the menus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/pictureset.h"
 
 #include "ui/look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One of the built-in picture sets, each picture read on its first use: the
 // dice view shows one die face, and the others wait for a cast.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/readingpage.h"
 
 #include "ui/look.h"

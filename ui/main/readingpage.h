@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One page of the result view: the name and significance of the row a die
 // selects, the die's two halves and, for planets and zodiac signs, the
 // row's picture.

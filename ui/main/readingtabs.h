@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tabs of a comprehensive reading: a tab row no taller than the room
 // above the pages, over a pane framed as a tab widget frames its pages. The
 // pages are not the pane's children; they lie over it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about window: program name and version, a description, the offer of a
 // fully branded copy and a link to the maker's home page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/side/farewellwindow.h"
 
 #include "platform/platform.h"

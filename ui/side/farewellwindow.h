@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The farewell window: a support message, links to the maker's sites, the
 // refer-a-friend form and the way out of the program.
 #pragma once

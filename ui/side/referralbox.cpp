@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/side/referralbox.h"
 
 #include "web/referral.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry boxes of the refer-a-friend form. Each shows its placeholder as
 // its own text while it holds nothing else: the placeholder goes when the box
 // gains the focus and comes back when the box loses it empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Label sizing shared by the farewell and about windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: casting from the dice view, the result pages and their
 // tabs, the promotional band, the links, the menus, the keyboard, screen
 // readers and the layout.

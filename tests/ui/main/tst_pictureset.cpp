@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/pictures.h"
 #include "ui/look.h"
 #include "ui/main/pictureset.h"

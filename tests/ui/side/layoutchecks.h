@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks shared by the side windows' tests: how the controls sit, which way
 // Tab goes, what a screen reader finds and where the links lead.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about window: its modality, its layout, its links and how it closes.
 #include "findcontrol.h"
 #include "layoutchecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The farewell window: its message, links, refer-a-friend form and closing.
 #include "findcontrol.h"
 #include "layoutchecks.h"
