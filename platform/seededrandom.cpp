@@ -4,18 +4,20 @@
 #include <QDateTime>
 
 #include <chrono>
+#include <random>
 
 namespace Zentrova {
 
 SeededRandom::SeededRandom(quint64 seed, Clock clock)
-    : m_generator(seed), m_clock(clock ? std::move(clock) : Clock(&SeededRandom::systemClockSeed))
-{}
+    : m_clock(clock ? std::move(clock) : Clock(&SeededRandom::systemClockSeed))
+{
+    this->seed(seed);
+}
 
 double SeededRandom::next()
 {
-    // 53 random bits scaled into [0, 1): never 1.0, unlike some
-    // std::generate_canonical implementations.
-    return double(m_generator() >> 11) * 0x1.0p-53;
+    // 53 random bits scaled into [0, 1): never 1.0.
+    return m_generator.generateDouble();
 }
 
 void SeededRandom::seedFromClock()
@@ -25,7 +27,10 @@ void SeededRandom::seedFromClock()
 
 void SeededRandom::seed(quint64 value)
 {
-    m_generator.seed(value);
+    // All 64 bits count: two seeds that differ only in their high half give
+    // different draws.
+    std::seed_seq words{quint32(value), quint32(value >> 32)};
+    m_generator.seed(words);
 }
 
 quint64 SeededRandom::systemClockSeed()

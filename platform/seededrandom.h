@@ -4,8 +4,9 @@
 
 #include "platform/platform.h"
 
+#include <QRandomGenerator>
+
 #include <functional>
-#include <random>
 
 namespace Zentrova {
 
@@ -24,7 +25,7 @@ public:
     static quint64 systemClockSeed();
 
 private:
-    std::mt19937_64 m_generator;
+    QRandomGenerator m_generator;
     Clock m_clock;
 };
 

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void drawCast_takesHalvesInDieOrder();
     void seededCasts_followThePairTable();
     void seededCasts_neverSelectRowsElevenOrTwelve();
+    void seeding_repeatsDrawsAndUsesEveryBitOfTheSeed();
 };
 
 void TestCast::settleDie_data()
@@ -126,6 +127,26 @@ void TestCast::seededCasts_neverSelectRowsElevenOrTwelve()
             }
         }
     }
+}
+
+void TestCast::seeding_repeatsDrawsAndUsesEveryBitOfTheSeed()
+{
+    const auto draws = [](SeededRandom &random) {
+        QList<double> values;
+        for (int i = 0; i < 8; ++i)
+            values.append(random.next());
+        return values;
+    };
+    SeededRandom first(0x0000000100000005ULL);
+    SeededRandom sameSeed(0x0000000100000005ULL);
+    SeededRandom otherHighHalf(0x0000000200000005ULL);
+    const QList<double> drawn = draws(first);
+    for (double value : drawn)
+        QVERIFY(value >= 0.0 && value < 1.0);
+    QCOMPARE(draws(sameSeed), drawn);
+    QVERIFY(draws(otherHighHalf) != drawn);
+    first.seed(0x0000000100000005ULL);
+    QCOMPARE(draws(first), drawn);
 }
 
 QTEST_GUILESS_MAIN(TestCast)
