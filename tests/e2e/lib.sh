@@ -10,8 +10,6 @@ WORK="$(mktemp -d)"
 chmod 755 "$WORK"
 # Read once: a test that runs over midnight still compares with one date.
 TODAY="$(date +%Y-%m-%d)"
-failures=0
-passes=0
 pids=()
 xvfb=""
 window_manager=""
@@ -29,23 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() { # description command...
-    local what="$1"
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
-
-finish() {
-    echo "$passes passed, $failures failed"
-    [ "$failures" -eq 0 ]
-    exit
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 

@@ -13,15 +13,7 @@ mkdir -p "$ROOT/var/lib/dpkg/info" "$ROOT/var/lib/dpkg/updates" "$ROOT/var/log"
 touch "$ROOT/var/lib/dpkg/status"
 dpkg=(dpkg --root="$ROOT" --log=/dev/null --force-depends --force-not-root)
 
-failures=0 passes=0
-check() { # description, command...
-    local what="$1"; shift
-    if "$@"; then
-        echo "PASS: $what"; passes=$((passes + 1))
-    else
-        echo "FAIL: $what"; failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 installed_files() { find "$ROOT" -path "$ROOT/var" -prune -o ! -type d -print; }
 
 check "dpkg -i installs the package" "${dpkg[@]}" -i "$DEB"
@@ -42,5 +34,4 @@ left=$(installed_files)
 check "removing it leaves no file behind" test -z "$left"
 check "nor any of its folders" test ! -e "$ROOT/usr"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

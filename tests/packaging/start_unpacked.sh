@@ -30,20 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0 passes=0
-check() { # description, command...
-    local what="$1"; shift
-    if "$@"; then
-        echo "PASS: $what"; passes=$((passes + 1))
-    else
-        echo "FAIL: $what"; failures=$((failures + 1))
-    fi
-}
-finish() {
-    echo "$passes passed, $failures failed"
-    [ "$failures" -eq 0 ]
-    exit
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
 check "the package file is named zentrova_<version>_<arch>.deb" \
     test "$(basename "$DEB")" = "zentrova_${VERSION}_$(dpkg --print-architecture).deb"
