@@ -34,12 +34,6 @@ QString planet(int position)
                            : QString();
 }
 
-QString planetKey(int position)
-{
-    return inSet(position) ? QLatin1String(PlanetFiles[position - 1]) + QStringLiteral(".jpg")
-                           : QString();
-}
-
 QString zodiac(int position)
 {
     return inSet(position) ? QStringLiteral(":/pictures/zodiac/%1.png")

@@ -13,8 +13,6 @@ inline constexpr int SetSize = 12;
 QString dice(int position);
 // Planet glyph of planet-table row n (1 to 12); 11 and 12 repeat 3 and 4.
 QString planet(int position);
-// The key each planet picture carries: "01_sun.jpg" ... "12_venus.jpg".
-QString planetKey(int position);
 // Zodiac glyph of sign n, Aries (1) to Pisces (12).
 QString zodiac(int position);
 // The program's icon: a white die with black pips, 32 by 32.

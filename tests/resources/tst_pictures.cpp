@@ -103,7 +103,6 @@ private Q_SLOTS:
     void planetPictures_areMostlyColouredOnWhite_data();
     void planetPictures_areMostlyColouredOnWhite();
     void icon_isWhiteDieWithDarkPipsOnTransparency();
-    void planetKeys_nameTheOriginalPictures();
     void positionsOutsideTheSet_haveNoPicture();
 };
 
@@ -324,25 +323,11 @@ void TestPictures::icon_isWhiteDieWithDarkPipsOnTransparency()
     }
 }
 
-void TestPictures::planetKeys_nameTheOriginalPictures()
-{
-    const QStringList expected = {"01_sun.jpg",    "02_moon.jpg",    "03_mercury.jpg",
-                                  "04_venus.jpg",  "05_mars.jpg",    "06_jupiter.jpg",
-                                  "07_saturn.jpg", "08_uranus.jpg",  "09_neptune.jpg",
-                                  "10_pluto.jpg",  "11_mercury.jpg", "12_venus.jpg"};
-    for (int n = 1; n <= Pictures::SetSize; ++n) {
-        QCOMPARE(Pictures::planetKey(n), expected.at(n - 1));
-        // The picture file goes by the same name as its key.
-        QVERIFY(Pictures::planet(n).endsWith(QString(expected.at(n - 1)).replace(".jpg", ".png")));
-    }
-}
-
 void TestPictures::positionsOutsideTheSet_haveNoPicture()
 {
     for (int position : {0, -1, 13}) {
         QVERIFY(Pictures::dice(position).isEmpty());
         QVERIFY(Pictures::planet(position).isEmpty());
-        QVERIFY(Pictures::planetKey(position).isEmpty());
         QVERIFY(Pictures::zodiac(position).isEmpty());
     }
 }
