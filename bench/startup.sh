@@ -70,6 +70,7 @@ measure() { # platform program -> "ms KiB processor-ms"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+med() { cut -d' ' -f"$1" "$WORK/$2" | median; } # field program -> median over its runs
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 rows=()
@@ -85,8 +86,6 @@ for platform in offscreen xcb; do
         measure "$platform" "$BARE" >>"$WORK/bare"
         measure "$platform" "$STOCK" >>"$WORK/stock"
     done
-    # field program -> median of that field over the program's runs
-    med() { cut -d' ' -f"$1" "$WORK/$2" | median; }
     name=$([ "$platform" = xcb ] && echo "Xvfb" || echo "offscreen")
     rows+=("$(awk -v p="$name" \
                   -v zm="$(med 1 zentrova)" -v bm="$(med 1 bare)" -v sm="$(med 1 stock)" \
