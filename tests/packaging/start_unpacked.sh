@@ -53,7 +53,7 @@ done
 # Debian's libraries are found in the system's folders; a run path would make
 # the loader search elsewhere first at every start.
 check "the packaged program carries no run path" \
-    bash -c "! readelf -d '$ROOT/usr/bin/zentrova' | grep -qE 'RPATH|RUNPATH'"
+    bash -c "readelf -d '$ROOT/usr/bin/zentrova' >'$WORK/dynamic' && ! grep -qE 'RPATH|RUNPATH' '$WORK/dynamic'"
 check "the menu entry starts the packaged program by its name" \
     grep -qx "Exec=zentrova" "$ROOT/usr/share/applications/$id.desktop"
 check "the copyright file is machine-readable" \
