@@ -20,6 +20,10 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+namespace {
+
+// Resolved once: asking fontconfig for a missing family at every widget is
+// slow.
 QString uiFontFamily()
 {
     static const QString family = [] {
@@ -34,6 +38,8 @@ QString uiFontFamily()
     }();
     return family;
 }
+
+} // namespace
 
 QFont uiFont(qreal pointSize, bool bold, bool underline)
 {

@@ -31,10 +31,8 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 // Places a child at a rectangle given in twips relative to its parent.
 void place(QWidget *widget, int left, int top, int width, int height);
 
-// Verdana where installed, otherwise a close installed sans. Resolved once:
-// asking fontconfig for a missing family at every widget is slow.
-QString uiFontFamily();
-// A font of the family above; pointSize as given (8.25, 9.75, ...).
+// Verdana where installed, otherwise a close installed sans; pointSize as
+// given (8.25, 9.75, ...).
 QFont uiFont(qreal pointSize, bool bold = false, bool underline = false);
 // The window font: 8.25 pt regular.
 QFont windowFont();
