@@ -3,7 +3,7 @@
 // reads, and that is rewritten here in one atomic step.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/settingsstore.h"
 
 #include <QByteArray>
 

@@ -3,12 +3,14 @@
 // calendar, random source, settings store and the end of the process.
 #pragma once
 
+#include "platform/randomsource.h"
+#include "platform/settingsstore.h"
+
 #include <QDate>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -21,31 +23,6 @@ inline const QString ProgramTitle = QStringLiteral("Zentrova");
 enum class MessageIcon { Information, Warning, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
-
-// A pseudo-random source, uniform in [0, 1).
-class RandomSource
-{
-public:
-    virtual ~RandomSource() = default;
-    virtual double next() = 0;
-    virtual void seedFromClock() = 0;
-};
-
-// The per-user key/value store. Values are text.
-class SettingsStore
-{
-public:
-    virtual ~SettingsStore() = default;
-    // The stored text, empty when the key is absent; nullopt when the store
-    // cannot be read.
-    virtual std::optional<QString> read(const QString &section, const QString &key) = 0;
-    // Writes and commits the value; false when it did not reach the store.
-    virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
-    // Whether write() would succeed now, tried without changing the store.
-    virtual bool canWrite(const QString &section, const QString &key, const QString &value) = 0;
-    // Why the last read, write or check failed, naming the store.
-    virtual QString errorString() const = 0;
-};
 
 class Platform
 {

@@ -2,7 +2,7 @@
 // A seedable generator behind the RandomSource interface.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/randomsource.h"
 
 #include <QRandomGenerator>
 

@@ -2,7 +2,7 @@
 // The draw of a cast: three dice of two half-dice each, and the row each selects.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/randomsource.h"
 
 #include <QtGlobal>
 
