@@ -8,6 +8,7 @@
 #include "ui/look.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
@@ -21,6 +22,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(Zentrova::ProgramVersion);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Astrology dice readings"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+
     // Taken first and held for the whole run. The runtime folder belongs to the
     // user, so one user's copy never blocks another's.
     Zentrova::SingleInstance instance(
@@ -32,13 +40,9 @@ int main(int argc, char *argv[])
 
     Zentrova::NativeSettingsStore settings(
         Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()));
-    Zentrova::DesktopPlatform platform(instance, settings);
-    Zentrova::Shutdown shutdown(platform);
+    Zentrova::DesktopPlatform platform(settings);
+    Zentrova::Shutdown shutdown;
     if (!Zentrova::startProgram(platform, instance, shutdown))
         return 0;
-    QApplication::exec();
-    // Whatever stopped the event loop (the last window closed, the session
-    // ended), the program ends the one way it always does.
-    shutdown.endProgram();
-    return 0;
+    return QApplication::exec();
 }

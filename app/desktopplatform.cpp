@@ -1,31 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "app/desktopplatform.h"
 
-#include "app/singleinstance.h"
-
 #include <QApplication>
 #include <QDesktopServices>
-#include <QElapsedTimer>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace Zentrova {
-
-QString messageBoxText(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
 
 namespace {
 
@@ -43,11 +35,11 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 }
 
 // A read-only field for text to copy, as tall as the text, up to eight lines.
-QPlainTextEdit *copyableField(const QString &text)
+QPlainTextEdit *copyableField(const QString &text, QWidget *parent)
 {
     constexpr int Width = 420;
     constexpr int MostLines = 8;
-    auto *field = new QPlainTextEdit(text);
+    auto *field = new QPlainTextEdit(text, parent);
     field->setObjectName(QStringLiteral("copyableText"));
     field->setReadOnly(true);
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -65,11 +57,54 @@ QPlainTextEdit *copyableField(const QString &text)
     return field;
 }
 
+// A message box's label breaks lines between words only and would cut off a
+// long address: a message with text to copy is a small dialog of its own,
+// laid out as a message box, with the text whole in a field that wraps it
+// anywhere.
+void showCopyableMessage(QWidget *parent, const Message &message)
+{
+    QDialog box(parent);
+    box.setWindowTitle(ProgramTitle);
+    auto *layout = new QGridLayout(&box);
+    auto *icon = new QLabel(&box);
+    icon->setPixmap(QMessageBox::standardIcon(boxIcon(message.icon)));
+    icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto *text = new QLabel(message.text, &box);
+    text->setObjectName(QStringLiteral("messageText"));
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(icon, 0, 0, 2, 1);
+    layout->addWidget(text, 0, 1);
+    layout->addWidget(copyableField(message.copyableText, &box), 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
+    box.exec();
+}
+
 } // namespace
 
-DesktopPlatform::DesktopPlatform(SingleInstance &instance, SettingsStore &settings)
-    : m_instance(instance), m_settings(settings)
-{}
+DesktopPlatform::DesktopPlatform(SettingsStore &settings) : m_settings(settings) {}
+
+DesktopPlatform::~DesktopPlatform()
+{
+    // An opener still running waits for the browser it started; the browser
+    // is a process of its own and stays when the opener is ended here.
+    for (const QPointer<QProcess> &opener : std::as_const(m_openers)) {
+        if (!opener)
+            continue;
+        opener->disconnect();
+        if (opener->state() != QProcess::NotRunning) {
+            opener->kill();
+            opener->waitForFinished(1000);
+        }
+        delete opener;
+    }
+}
 
 void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> failed)
 {
@@ -82,17 +117,28 @@ void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> 
             failed();
         return;
     }
-    auto *process = new QProcess(qApp);
+    const QStringList arguments{QString::fromLatin1(address.toEncoded())};
+    // Each watched opener holds a process and its descriptors until it ends,
+    // and some never do: past a few, they go unwatched.
+    m_openers.removeAll(nullptr);
+    if (m_openers.size() >= MostWatchedOpeners) {
+        if (!QProcess::startDetached(opener, arguments))
+            failed();
+        return;
+    }
+    auto *process = new QProcess;
+    m_openers.append(process);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setInputChannelMode(QProcess::ForwardedInputChannel);
-    QElapsedTimer sinceStart;
-    sinceStart.start();
+    // Some openers wait for the browser they start; an exit long after the
+    // start says nothing of the page.
+    auto *verdictTimer = new QTimer(process);
+    verdictTimer->setSingleShot(true);
+    verdictTimer->start(OpenerVerdictMs);
     QObject::connect(process, &QProcess::finished, process,
-                     [process, failed, sinceStart](int exitCode, QProcess::ExitStatus status) {
-                         // Some openers wait for the browser they start; an
-                         // exit long after the start says nothing of the page.
+                     [process, failed, verdictTimer](int exitCode, QProcess::ExitStatus status) {
                          const bool refused = status != QProcess::NormalExit || exitCode != 0;
-                         if (refused && sinceStart.elapsed() < OpenerVerdictMs)
+                         if (refused && verdictTimer->isActive())
                              failed();
                          process->deleteLater();
                      });
@@ -103,34 +149,21 @@ void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> 
                          failed();
                          process->deleteLater();
                      });
-    process->start(opener, {QString::fromLatin1(address.toEncoded())});
+    process->start(opener, arguments);
 }
 
-MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const QString &text,
-                                           const QString &caption, MessageIcon icon,
-                                           MessageButtons buttons)
+MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const Message &message)
 {
-    const bool yesNo = buttons == MessageButtons::YesNo;
-    QString shown = messageBoxText(text);
-    QString copyable;
-    const qsizetype lastParagraph = shown.lastIndexOf(QLatin1String("\n\n"));
-    if (icon == MessageIcon::Warning && lastParagraph >= 0) {
-        copyable = shown.mid(lastParagraph + 2);
-        shown.truncate(lastParagraph);
+    if (!message.copyableText.isEmpty()) {
+        showCopyableMessage(parent, message);
+        return MessageAnswer::Ok;
     }
-    QMessageBox box(boxIcon(icon), caption, shown,
+    const bool yesNo = message.buttons == MessageButtons::YesNo;
+    QMessageBox box(boxIcon(message.icon), ProgramTitle, message.text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    if (icon == MessageIcon::Warning) {
+    if (message.icon == MessageIcon::Warning)
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        // A message box's label breaks lines between words only, and cuts off
-        // a long address; this field wraps it anywhere and shows it whole.
-        auto *grid = qobject_cast<QGridLayout *>(box.layout());
-        if (grid && !copyable.isEmpty())
-            grid->addWidget(copyableField(copyable), 1, 2);
-        else if (!copyable.isEmpty())
-            box.setText(messageBoxText(text));
-    }
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     const int pressed = box.exec();
     if (!yesNo)
@@ -138,34 +171,9 @@ MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const QString &text,
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QWidget *DesktopPlatform::activeWindow() const
-{
-    return QApplication::activeWindow();
-}
-
-void DesktopPlatform::reportProblem(const QString &text)
-{
-    // Straight to standard error: Qt's own log goes to the journal when no
-    // terminal is attached, where nobody who started the program would look.
-    const QByteArray line = (QCoreApplication::applicationName() + QStringLiteral(": ") +
-                             QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')))
-                                .toLocal8Bit();
-    std::fprintf(stderr, "%s\n", line.constData());
-    std::fflush(stderr);
-}
-
 QDate DesktopPlatform::today() const
 {
     return QDate::currentDate();
-}
-
-void DesktopPlatform::endProcess(int status)
-{
-    m_instance.release();
-    std::fflush(nullptr);
-    // Not std::exit: the application object still lives on main's stack, and
-    // Qt's global destructors must not run under it.
-    std::_Exit(status);
 }
 
 } // namespace Zentrova

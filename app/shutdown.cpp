@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/shutdown.h"
 
-#include "platform/platform.h"
-
 #include <QApplication>
 #include <QList>
 #include <QPointer>
@@ -13,7 +11,7 @@ namespace Zentrova {
 void Shutdown::endProgram()
 {
     // Closing a window below may run handling that calls back in here; the
-    // outer call finishes the work and ends the process.
+    // outer call finishes the work.
     if (m_ending)
         return;
     m_ending = true;
@@ -32,7 +30,7 @@ void Shutdown::endProgram()
         window->close();
     }
 
-    m_platform.endProcess(0);
+    QCoreApplication::exit(0);
 }
 
 } // namespace Zentrova

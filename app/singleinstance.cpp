@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
+
 namespace Zentrova {
 
 SingleInstance::SingleInstance(const QString &folder, const QString &name)
@@ -75,10 +79,27 @@ bool SingleInstance::takeOverLeftLock()
         if (qAbs(age) < MinimumAgeToRemoveMs)
             return false;
         // Fails while a running holder keeps its file locked.
-        if (!m_lock.removeStaleLockFile())
+        if (!m_lock.removeStaleLockFile() && !removeOtherUsersLeftLock())
             return false;
     }
     return m_lock.tryLock(0);
+}
+
+bool SingleInstance::removeOtherUsersLeftLock()
+{
+#ifdef Q_OS_UNIX
+    // QLockFile tests a lock by opening it for writing, which another user's
+    // lock refuses (a copy once started with sudo leaves a root-owned one):
+    // test it for reading, as its holder locks it while running.
+    QFile file(m_fileName);
+    if (QFileInfo(file).isWritable() || !file.open(QIODevice::ReadOnly))
+        return false;
+    if (::flock(file.handle(), LOCK_EX | LOCK_NB) != 0)
+        return false;
+    return QFile::remove(m_fileName);
+#else
+    return false;
+#endif
 }
 
 } // namespace Zentrova

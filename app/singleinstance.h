@@ -32,6 +32,7 @@ public:
 
 private:
     bool takeOverLeftLock();
+    bool removeOtherUsersLeftLock();
 
     QString m_fileName;
     QLockFile m_lock;

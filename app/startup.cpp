@@ -4,9 +4,12 @@
 #include "app/shutdown.h"
 #include "app/singleinstance.h"
 #include "app/updatereminder.h"
+#include "platform/logging.h"
 #include "platform/platform.h"
 #include "ui/main/mainwindow.h"
 #include "ui/side/farewellwindow.h"
+
+#include <QCoreApplication>
 
 namespace Zentrova {
 
@@ -18,6 +21,8 @@ void showFarewell(Platform &platform, Shutdown &shutdown)
     // farewell window outlives the main window, so it has no parent.
     if (shutdown.isEnding())
         return;
+    // Its support message is a fresh draw, whatever the casts drew.
+    platform.random().seedFromClock();
     auto *farewell = new FarewellWindow(platform);
     QObject::connect(farewell, &FarewellWindow::quitRequested, farewell,
                      [&shutdown] { shutdown.endProgram(); });
@@ -30,14 +35,16 @@ MainWindow *startProgram(Platform &platform, const SingleInstance &instance, Shu
 {
     if (instance.anotherCopyRuns()) {
         // The running copy is left as it is: not activated, not raised.
-        platform.showMessage(nullptr, AlreadyRunningMessage, ProgramTitle, MessageIcon::Information,
-                             MessageButtons::Ok);
-        shutdown.endProgram();
+        platform.showMessage(nullptr, {QCoreApplication::translate(
+                                           "Zentrova::Startup", "Application is already running"),
+                                       MessageIcon::Information,
+                                       MessageButtons::Ok,
+                                       {}});
         return nullptr;
     }
 
     if (!instance.problem().isEmpty())
-        platform.reportProblem(instance.problem());
+        qCWarning(lcZentrova).noquote() << instance.problem();
 
     platform.random().seedFromClock();
     runUpdateReminder(platform);

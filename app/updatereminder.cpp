@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/updatereminder.h"
 
+#include "platform/logging.h"
 #include "platform/platform.h"
+#include "ui/webpage.h"
 #include "web/links.h"
+
+#include <QCoreApplication>
 
 namespace Zentrova {
 
@@ -35,7 +39,7 @@ void runUpdateReminder(Platform &platform)
     const QDate today = platform.today();
     const std::optional<QString> stored = store.read(ReminderSection, ReminderKey);
     if (!stored) {
-        platform.reportProblem(QStringLiteral("update reminder skipped: ") + store.errorString());
+        qCWarning(lcZentrova).noquote() << "update reminder skipped:" << store.errorString();
         return;
     }
     switch (reminderStep(stored, today)) {
@@ -44,8 +48,7 @@ void runUpdateReminder(Platform &platform)
         return;
     case ReminderStep::RecordToday:
         if (!store.write(ReminderSection, ReminderKey, reminderText(today)))
-            platform.reportProblem(QStringLiteral("first start not recorded: ") +
-                                   store.errorString());
+            qCWarning(lcZentrova).noquote() << "first start not recorded:" << store.errorString();
         return;
     case ReminderStep::AskAndRecord:
         break;
@@ -54,20 +57,24 @@ void runUpdateReminder(Platform &platform)
     // An answer that cannot be kept would bring the question back at every
     // start: ask only when the date can be recorded afterwards.
     if (!store.canWrite(ReminderSection, ReminderKey, reminderText(today))) {
-        platform.reportProblem(QStringLiteral("update reminder skipped, its answer could not be "
-                                              "kept: ") +
-                               store.errorString());
+        qCWarning(lcZentrova).noquote()
+            << "update reminder skipped, its answer could not be kept:" << store.errorString();
         return;
     }
     // Runs before any window exists: the question has no parent.
     const MessageAnswer answer = platform.showMessage(
-        nullptr, UpdateQuestion, ProgramTitle, MessageIcon::Information, MessageButtons::YesNo);
+        nullptr, {QCoreApplication::translate("Zentrova::UpdateReminder",
+                                              "There maybe an update to this software available\n"
+                                              "Do you want to check for an update?"),
+                  MessageIcon::Information,
+                  MessageButtons::YesNo,
+                  {}});
     if (!store.write(ReminderSection, ReminderKey, reminderText(today)))
-        platform.reportProblem(QStringLiteral("update reminder's date not recorded: ") +
-                               store.errorString());
+        qCWarning(lcZentrova).noquote()
+            << "update reminder's date not recorded:" << store.errorString();
     // The user asked for the page; a store that failed since does not change that.
     if (answer == MessageAnswer::Yes)
-        openDownloadPage(platform);
+        openWebPage(platform, nullptr, linkAddress(Link::Download));
 }
 
 } // namespace Zentrova

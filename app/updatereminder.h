@@ -14,10 +14,6 @@ class Platform;
 
 inline const QString ReminderSection = QStringLiteral("Settings");
 inline const QString ReminderKey = QStringLiteral("Duration");
-// Two lines split by a lone carriage return.
-inline const QString UpdateQuestion =
-    QStringLiteral("There maybe an update to this software available\r"
-                   "Do you want to check for an update?");
 
 // Days either side of the stored date within which the reminder stays quiet.
 inline constexpr qint64 ReminderQuietDays = 14;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The program's one seam to the outside world: web browser, message boxes,
-// calendar, random source, settings store and the end of the process.
+// calendar, random source and settings store.
 #pragma once
 
 #include "platform/randomsource.h"
@@ -16,13 +16,21 @@ class QWidget;
 
 namespace Zentrova {
 
+// The caption of every message box.
 inline const QString ProgramTitle = QStringLiteral("Zentrova");
 
-// A warning's text can be selected; its last paragraph, after a blank line,
-// is something to copy (an address) and is shown whole in a field of its own.
 enum class MessageIcon { Information, Warning, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+
+struct Message
+{
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    // Text for the user to copy (an address), shown whole below the message.
+    QString copyableText;
+};
 
 class Platform
 {
@@ -34,20 +42,10 @@ public:
     virtual void openWebAddress(const QUrl &address, std::function<void()> failed) = 0;
     // Shows a modal message box over parent (or over the screen) and returns
     // the button pressed.
-    virtual MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
-                                      MessageIcon icon, MessageButtons buttons) = 0;
-    // The window the user works in, if any: the natural parent of a message
-    // that answers what they just did.
-    virtual QWidget *activeWindow() const = 0;
-    // Tells whoever reads standard error about a fault the program works
-    // around; text is one line.
-    virtual void reportProblem(const QString &text) = 0;
+    virtual MessageAnswer showMessage(QWidget *parent, const Message &message) = 0;
     virtual QDate today() const = 0;
     virtual RandomSource &random() = 0;
     virtual SettingsStore &settings() = 0;
-    // Ends the process. The real platform never returns from it; a recording
-    // platform does, so every caller must stop right after the call.
-    virtual void endProcess(int status) = 0;
 };
 
 } // namespace Zentrova

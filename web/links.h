@@ -1,23 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The web page launcher and the program's fixed links.
+// The addresses of the program's fixed links, on the sites it was built for.
 #pragma once
 
-#include <QString>
+#include <QUrl>
 
 namespace Zentrova {
 
-class Platform;
+enum class Link { Softwares, Donate, OnlineHelp, FullBranding, CoBranding, HomePage, Download };
 
-// Opens one complete web address in the default browser without waiting for
-// the page. When no browser takes it, a warning gives the address to the user.
-void openWebPage(Platform &platform, const QString &address);
+// The page a link opens.
+QUrl linkAddress(Link link);
 
-void openSoftwaresPage(Platform &platform);
-void openDonatePage(Platform &platform);
-void openOnlineHelp(Platform &platform);
-void openFullBrandingPage(Platform &platform);
-void openCoBrandingPage(Platform &platform);
-void openHomePage(Platform &platform);
-void openDownloadPage(Platform &platform);
+// A complete address as a browser takes it. Any query arrives already
+// percent-encoded: existing escapes are kept and only what an address cannot
+// hold (spaces, line breaks) is escaped.
+QUrl webAddress(const QString &address);
 
 } // namespace Zentrova

@@ -1,7 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "recordingplatform.h"
 
+#include "platform/logging.h"
+
 namespace Zentrova::Testing {
+
+namespace {
+
+WarningLog *currentLog = nullptr;
+
+} // namespace
+
+WarningLog::WarningLog()
+{
+    currentLog = this;
+    m_previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (currentLog && qstrcmp(context.category, lcZentrova().categoryName()) == 0)
+                currentLog->lines.append(text);
+            else if (currentLog)
+                currentLog->m_previous(type, context, text);
+        });
+}
+
+WarningLog::~WarningLog()
+{
+    qInstallMessageHandler(m_previous);
+    currentLog = nullptr;
+}
 
 double ScriptedRandom::next()
 {
@@ -58,17 +84,16 @@ void RecordingPlatform::openWebAddress(const QUrl &address, std::function<void()
         failed();
 }
 
-MessageAnswer RecordingPlatform::showMessage(QWidget *parent, const QString &text,
-                                             const QString &caption, MessageIcon icon,
-                                             MessageButtons buttons)
+MessageAnswer RecordingPlatform::showMessage(QWidget *parent, const Message &message)
 {
-    const RecordedMessage message{parent, text, caption, icon, buttons};
-    messages.append(message);
+    const RecordedMessage recorded{parent, message.text, message.icon, message.buttons,
+                                   message.copyableText};
+    messages.append(recorded);
     if (onMessage)
-        onMessage(message);
+        onMessage(recorded);
     if (!answers.isEmpty())
         return answers.dequeue();
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+    return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
 
 void RecordingPlatform::useSeed(quint64 seed)

@@ -51,13 +51,28 @@ public:
     int writes = 0;
 };
 
+// Collects what the program tells on its own logging category while it lives.
+class WarningLog final
+{
+    Q_DISABLE_COPY_MOVE(WarningLog)
+
+public:
+    WarningLog();
+    ~WarningLog();
+
+    QStringList lines;
+
+private:
+    QtMessageHandler m_previous;
+};
+
 struct RecordedMessage
 {
     QPointer<QWidget> parent;
     QString text;
-    QString caption;
     MessageIcon icon;
     MessageButtons buttons;
+    QString copyableText;
 };
 
 class RecordingPlatform final : public Platform
@@ -66,14 +81,10 @@ public:
     RecordingPlatform();
 
     void openWebAddress(const QUrl &address, std::function<void()> failed) override;
-    MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &caption,
-                              MessageIcon icon, MessageButtons buttons) override;
-    QWidget *activeWindow() const override { return activeWidget; }
-    void reportProblem(const QString &text) override { problems.append(text); }
+    MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     QDate today() const override { return todayDate; }
     RandomSource &random() override { return *randomSource; }
     SettingsStore &settings() override { return store; }
-    void endProcess(int status) override { endings.append(status); }
 
     // Uses a seeded generator (the default) or a script of draws.
     void useSeed(quint64 seed);
@@ -85,8 +96,6 @@ public:
     // Every address handed over, whether or not a browser took it.
     QList<QUrl> opened;
     bool browserOpens = true;
-    QPointer<QWidget> activeWidget;
-    QStringList problems;
     QList<RecordedMessage> messages;
     // Answers given to message boxes in turn; when none is left, OK boxes are
     // answered Ok and Yes/No boxes No.
@@ -95,7 +104,6 @@ public:
     std::function<void(const RecordedMessage &)> onMessage;
     QDate todayDate{2026, 12, 8};
     MemorySettingsStore store;
-    QList<int> endings;
 
 private:
     std::unique_ptr<RandomSource> randomSource;

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "recordingplatform.h"
-
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
 #include <QSet>
 #include <QTest>
-#include <QWidget>
 
 using namespace Zentrova;
-using Zentrova::Testing::RecordingPlatform;
 
-using LinkOperation = void (*)(Platform &);
-Q_DECLARE_METATYPE(LinkOperation)
+Q_DECLARE_METATYPE(Zentrova::Link)
 
 class TestLinks : public QObject
 {
@@ -21,24 +16,25 @@ class TestLinks : public QObject
 private Q_SLOTS:
     void siteAddresses_areSchemeAndHostOnly_data();
     void siteAddresses_areSchemeAndHostOnly();
-    void linkOperation_opensOnePageOfItsSite_data();
-    void linkOperation_opensOnePageOfItsSite();
-    void linkOperations_openSevenDifferentPages();
+    void link_isOnePageOfItsSite_data();
+    void link_isOnePageOfItsSite();
+    void links_areSevenDifferentPages();
     void homePage_isOpenedWithNothingAppended();
-    void sameLinkTwice_opensThePageTwice();
-    void openWebPage_keepsAnEncodedRequestAsItIs_data();
-    void openWebPage_keepsAnEncodedRequestAsItIs();
-    void openWebPage_escapesWhatAnAddressCannotHold_data();
-    void openWebPage_escapesWhatAnAddressCannotHold();
-    void failedOpen_warnsOverTheActiveWindowWithTheWholeAddress_data();
-    void failedOpen_warnsOverTheActiveWindowWithTheWholeAddress();
+    void webAddress_keepsAnEncodedRequestAsItIs_data();
+    void webAddress_keepsAnEncodedRequestAsItIs();
+    void webAddress_escapesWhatAnAddressCannotHold_data();
+    void webAddress_escapesWhatAnAddressCannotHold();
 };
 
 namespace {
 
-const QList<LinkOperation> AllLinks{&openSoftwaresPage,    &openDonatePage,     &openOnlineHelp,
-                                    &openFullBrandingPage, &openCoBrandingPage, &openHomePage,
-                                    &openDownloadPage};
+const QList<Link> AllLinks{Link::Softwares,  Link::Donate,   Link::OnlineHelp, Link::FullBranding,
+                           Link::CoBranding, Link::HomePage, Link::Download};
+
+QString encoded(const QUrl &url)
+{
+    return QString::fromLatin1(url.toEncoded());
+}
 
 } // namespace
 
@@ -64,79 +60,46 @@ void TestLinks::siteAddresses_areSchemeAndHostOnly()
     QCOMPARE(siteHost(address), url.host());
 }
 
-void TestLinks::linkOperation_opensOnePageOfItsSite_data()
+void TestLinks::link_isOnePageOfItsSite_data()
 {
-    QTest::addColumn<LinkOperation>("operation");
+    QTest::addColumn<Link>("link");
     QTest::addColumn<QString>("site");
 
-    QTest::newRow("openSoftwaresPage") << LinkOperation(&openSoftwaresPage) << MainSiteAddress;
-    QTest::newRow("openDonatePage") << LinkOperation(&openDonatePage) << HelpSiteAddress;
-    QTest::newRow("openOnlineHelp") << LinkOperation(&openOnlineHelp) << ProductSiteAddress;
-    QTest::newRow("openFullBrandingPage")
-        << LinkOperation(&openFullBrandingPage) << HelpSiteAddress;
-    QTest::newRow("openCoBrandingPage") << LinkOperation(&openCoBrandingPage) << HelpSiteAddress;
-    QTest::newRow("openDownloadPage") << LinkOperation(&openDownloadPage) << ProductSiteAddress;
+    QTest::newRow("softwares") << Link::Softwares << MainSiteAddress;
+    QTest::newRow("donate") << Link::Donate << HelpSiteAddress;
+    QTest::newRow("online help") << Link::OnlineHelp << ProductSiteAddress;
+    QTest::newRow("full branding") << Link::FullBranding << HelpSiteAddress;
+    QTest::newRow("co-branding") << Link::CoBranding << HelpSiteAddress;
+    QTest::newRow("download") << Link::Download << ProductSiteAddress;
 }
 
-void TestLinks::linkOperation_opensOnePageOfItsSite()
+void TestLinks::link_isOnePageOfItsSite()
 {
-    QFETCH(LinkOperation, operation);
+    QFETCH(Link, link);
     QFETCH(QString, site);
 
-    RecordingPlatform platform;
-    operation(platform);
-
-    QCOMPARE(platform.opened.size(), 1);
-    const QString opened = platform.openedAddresses().constFirst();
-    QVERIFY2(opened.startsWith(site + QLatin1Char('/')), qPrintable(opened));
-    QVERIFY(opened.size() > site.size() + 1);
-    const QUrl url = platform.opened.constFirst();
+    const QUrl url = linkAddress(link);
+    const QString address = encoded(url);
+    QVERIFY2(address.startsWith(site + QLatin1Char('/')), qPrintable(address));
+    QVERIFY(address.size() > site.size() + 1);
     QVERIFY(!url.hasQuery());
     QVERIFY(!url.hasFragment());
-    // An opened page shows nothing, stores nothing and ends nothing.
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(platform.store.reads + platform.store.writes, 0);
-    QVERIFY(platform.endings.isEmpty());
 }
 
-void TestLinks::linkOperations_openSevenDifferentPages()
+void TestLinks::links_areSevenDifferentPages()
 {
-    RecordingPlatform platform;
-    for (LinkOperation operation : AllLinks)
-        operation(platform);
-
-    const QStringList opened = platform.openedAddresses();
-    QCOMPARE(opened.size(), AllLinks.size());
-    QCOMPARE(QSet<QString>(opened.cbegin(), opened.cend()).size(), AllLinks.size());
+    QSet<QString> addresses;
+    for (Link link : AllLinks)
+        addresses.insert(encoded(linkAddress(link)));
+    QCOMPARE(addresses.size(), AllLinks.size());
 }
 
 void TestLinks::homePage_isOpenedWithNothingAppended()
 {
-    RecordingPlatform platform;
-    openHomePage(platform);
-
-    QCOMPARE(platform.opened.size(), 1);
-    const QString opened = platform.openedAddresses().constFirst();
-    QCOMPARE(opened, HomePageAddress);
-    QCOMPARE(opened.endsWith(QLatin1Char('/')), HomePageAddress.endsWith(QLatin1Char('/')));
+    QCOMPARE(encoded(linkAddress(Link::HomePage)), HomePageAddress);
 }
 
-void TestLinks::sameLinkTwice_opensThePageTwice()
-{
-    RecordingPlatform platform;
-    openDonatePage(platform);
-    openDonatePage(platform);
-    openWebPage(platform, QStringLiteral("https://x.example/a?b=c"));
-    openWebPage(platform, QStringLiteral("https://x.example/a?b=c"));
-
-    const QStringList opened = platform.openedAddresses();
-    QCOMPARE(opened.size(), 4);
-    QCOMPARE(opened.at(1), opened.at(0));
-    QCOMPARE(opened.at(2), QStringLiteral("https://x.example/a?b=c"));
-    QCOMPARE(opened.at(3), opened.at(2));
-}
-
-void TestLinks::openWebPage_keepsAnEncodedRequestAsItIs_data()
+void TestLinks::webAddress_keepsAnEncodedRequestAsItIs_data()
 {
     QTest::addColumn<QString>("address");
 
@@ -151,21 +114,17 @@ void TestLinks::openWebPage_keepsAnEncodedRequestAsItIs_data()
     QTest::newRow("query without escapes") << base + "taf1=Ann&taf2=ann@x.example";
 }
 
-void TestLinks::openWebPage_keepsAnEncodedRequestAsItIs()
+void TestLinks::webAddress_keepsAnEncodedRequestAsItIs()
 {
     QFETCH(QString, address);
 
-    RecordingPlatform platform;
-    openWebPage(platform, address);
-
-    QCOMPARE(platform.opened.size(), 1);
-    QCOMPARE(QString::fromLatin1(platform.opened.constFirst().toEncoded()), address);
+    QCOMPARE(encoded(webAddress(address)), address);
 }
 
-void TestLinks::openWebPage_escapesWhatAnAddressCannotHold_data()
+void TestLinks::webAddress_escapesWhatAnAddressCannotHold_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("encoded");
+    QTest::addColumn<QString>("expected");
 
     QTest::newRow("space") << "https://x.example/a b?c=d e"
                            << "https://x.example/a%20b?c=d%20e";
@@ -179,56 +138,12 @@ void TestLinks::openWebPage_escapesWhatAnAddressCannotHold_data()
                                << "https://x.example/?a=%C3%A4";
 }
 
-void TestLinks::openWebPage_escapesWhatAnAddressCannotHold()
+void TestLinks::webAddress_escapesWhatAnAddressCannotHold()
 {
     QFETCH(QString, address);
-    QFETCH(QString, encoded);
+    QFETCH(QString, expected);
 
-    RecordingPlatform platform;
-    openWebPage(platform, address);
-
-    QCOMPARE(platform.openedAddresses(), QStringList{encoded});
-}
-
-void TestLinks::failedOpen_warnsOverTheActiveWindowWithTheWholeAddress_data()
-{
-    QTest::addColumn<LinkOperation>("operation");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("a fixed link") << LinkOperation(&openDonatePage) << QString();
-    QTest::newRow("a long referral request")
-        << LinkOperation(nullptr)
-        << MainSiteAddress + "/refer.php?taf1=Ann%20Lee&taf2=ann@x.example&taf3=" +
-               QString(300, QLatin1Char('m')) + "&taf4=Bo&taf5=bo@x.example&taf6=a b";
-}
-
-void TestLinks::failedOpen_warnsOverTheActiveWindowWithTheWholeAddress()
-{
-    QFETCH(LinkOperation, operation);
-    QFETCH(QString, address);
-
-    RecordingPlatform platform;
-    QWidget window;
-    platform.activeWidget = &window;
-
-    // A browser that opens: no box.
-    operation ? operation(platform) : openWebPage(platform, address);
-    QVERIFY(platform.messages.isEmpty());
-
-    platform.browserOpens = false;
-    operation ? operation(platform) : openWebPage(platform, address);
-
-    QCOMPARE(platform.messages.size(), 1);
-    const Testing::RecordedMessage &warning = platform.messages.constFirst();
-    QCOMPARE(warning.icon, MessageIcon::Warning);
-    QCOMPARE(warning.buttons, MessageButtons::Ok);
-    QCOMPARE(warning.caption, ProgramTitle);
-    QCOMPARE(warning.parent.data(), &window);
-    // The address as a browser takes it, whole and on a line of its own.
-    const QString opened = platform.openedAddresses().constLast();
-    QVERIFY(!opened.contains(QLatin1Char(' ')));
-    QVERIFY2(warning.text.split(QLatin1Char('\n')).contains(opened), qPrintable(warning.text));
-    QCOMPARE(platform.opened.size(), 2);
+    QCOMPARE(encoded(webAddress(address)), expected);
 }
 
 QTEST_MAIN(TestLinks)

@@ -12,6 +12,7 @@
 #include "ui/main/readingpage.h"
 #include "ui/main/readingtabs.h"
 #include "ui/side/aboutdialog.h"
+#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
@@ -451,32 +452,32 @@ void MainWindow::showAbout()
 
 void MainWindow::openOnlineHelp()
 {
-    Zentrova::openOnlineHelp(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::OnlineHelp));
 }
 
 void MainWindow::openHomePage()
 {
-    Zentrova::openHomePage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::HomePage));
 }
 
 void MainWindow::openDownloadPage()
 {
-    Zentrova::openDownloadPage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::Download));
 }
 
 void MainWindow::openDonatePage()
 {
-    Zentrova::openDonatePage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::Donate));
 }
 
 void MainWindow::openCoBrandingPage()
 {
-    Zentrova::openCoBrandingPage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::CoBranding));
 }
 
 void MainWindow::openFullBrandingPage()
 {
-    Zentrova::openFullBrandingPage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::FullBranding));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/side/sidelook.h"
+#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
@@ -168,12 +169,12 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
 void AboutDialog::openHomePage()
 {
-    Zentrova::openHomePage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::HomePage));
 }
 
 void AboutDialog::openBrandingDetails()
 {
-    openFullBrandingPage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::FullBranding));
 }
 
 } // namespace Zentrova

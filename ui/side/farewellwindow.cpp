@@ -9,6 +9,7 @@
 #include "ui/look.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
+#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/referral.h"
 #include "web/siteaddresses.h"
@@ -216,7 +217,6 @@ QGroupBox *FarewellWindow::createReferralGroup()
 
 void FarewellWindow::chooseSupportMessage()
 {
-    m_platform.random().seedFromClock();
     const double r = m_platform.random().next();
     const int index = std::clamp(int(4 * r), 0, 3);
     m_supportMessageLabel->setText(SupportMessages.at(index));
@@ -234,12 +234,12 @@ void FarewellWindow::visitForum()
     if (!m_visitForumCheckBox->isChecked())
         return;
     m_visitForumCheckBox->setChecked(false);
-    openHomePage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::HomePage));
 }
 
 void FarewellWindow::openSoftwaresPage()
 {
-    Zentrova::openSoftwaresPage(m_platform);
+    openWebPage(m_platform, this, linkAddress(Link::Softwares));
 }
 
 void FarewellWindow::referFriend()
@@ -255,7 +255,7 @@ void FarewellWindow::referFriend()
             m_messageEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
-    openWebPage(m_platform, buildRequestUrl(fields));
+    openWebPage(m_platform, this, webAddress(buildRequestUrl(fields)));
 }
 
 void FarewellWindow::refuseSpace(QWidget *box)
@@ -266,7 +266,7 @@ void FarewellWindow::refuseSpace(QWidget *box)
 
 void FarewellWindow::showInputProblem(const QString &text)
 {
-    m_platform.showMessage(this, text, ProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
+    m_platform.showMessage(this, {text, MessageIcon::Critical, MessageButtons::Ok, {}});
 }
 
 } // namespace Zentrova

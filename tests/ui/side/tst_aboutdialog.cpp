@@ -156,17 +156,14 @@ void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QUrl>("page");
-    const auto pageOf = [](void (*openPage)(Platform &)) {
-        RecordingPlatform platform;
-        openPage(platform);
-        return platform.opened.value(0);
+    const auto pageOf = [](Link link) {
+        return linkAddress(link);
     };
 
     // The home page link shows the main site but opens the home page.
-    QTest::newRow("home page") << QStringLiteral("homePageLink") << pageOf(&openHomePage);
+    QTest::newRow("home page") << QStringLiteral("homePageLink") << pageOf(Link::HomePage);
     // The offer above it is for a fully branded copy, not a co-branded one.
-    QTest::newRow("details") << QStringLiteral("brandingDetailsLink")
-                             << pageOf(&openFullBrandingPage);
+    QTest::newRow("details") << QStringLiteral("brandingDetailsLink") << pageOf(Link::FullBranding);
 }
 
 void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal()
