@@ -67,7 +67,9 @@ void showCopyableMessage(QWidget *parent, const Message &message)
     box.setWindowTitle(ProgramTitle);
     auto *layout = new QGridLayout(&box);
     auto *icon = new QLabel(&box);
-    icon->setPixmap(QMessageBox::standardIcon(boxIcon(message.icon)));
+    // The icon a message box of the same kind shows, in its size for this screen.
+    QMessageBox iconSource(boxIcon(message.icon), {}, {}, QMessageBox::NoButton, &box);
+    icon->setPixmap(iconSource.iconPixmap());
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto *text = new QLabel(message.text, &box);
     text->setObjectName(QStringLiteral("messageText"));
