@@ -1,36 +1,31 @@
 // SPDX-License-Identifier: MIT
-// The per-user settings store of the desktop: an INI file that QSettings
-// reads, and that is rewritten here in one atomic step.
+// The per-user settings store of the desktop, kept by QSettings.
 #pragma once
 
 #include "platform/settingsstore.h"
 
-#include <QByteArray>
+#include <QSettings>
 
 namespace Zentrova {
 
-// The INI text ini with section/key set to value and everything else kept as
-// it was, byte for byte. All three must be plain (see isPlainIniText).
-QByteArray iniWithValue(const QByteArray &ini, const QString &section, const QString &key,
-                        const QString &value);
-
-// The text of section/key in the INI text ini, as QSettings reads a plain
-// value: the last copy, quotes and comment removed; nullopt when absent.
-std::optional<QString> iniValue(const QByteArray &ini, const QString &section, const QString &key);
-
-// Text that an INI file holds as it is, without quoting or escapes.
-bool isPlainIniText(const QString &text);
-
-// The file is read and written here, not through QSettings: its sync()
-// waits for "<file>.lock" without a bound, so a lock left behind (or a folder
-// of that name) would stall the start for good. No lock is taken: the new
-// file is written beside the old one and renamed over it, so a reader sees
-// the old or the new file, never half of one.
+// QSettings with guards where a settings file could stall the start: it reads
+// whatever lies at the path in full, and its write waits for "<file>.lock"
+// without a bound. So only a regular file of at most MaxFileSize is handed to
+// it, and a write first tries the lock with a short wait, and a copy of the
+// file beside it, which also tells why a write cannot happen (QSettings'
+// status does not).
 class NativeSettingsStore final : public SettingsStore
 {
 public:
-    // The INI file at fileName, which need not exist yet.
-    explicit NativeSettingsStore(const QString &fileName) : m_fileName(fileName) {}
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
+
+    // The settings at location in format: an INI file, which need not exist
+    // yet. On Windows, QSettings::NativeFormat takes a registry key such as
+    // HKEY_CURRENT_USER\Software\Zentrova, which needs no guards.
+    explicit NativeSettingsStore(const QString &location,
+                                 QSettings::Format format = QSettings::IniFormat)
+        : m_location(location), m_format(format)
+    {}
 
     // Where QSettings keeps the native settings of applicationName for the
     // current user.
@@ -41,14 +36,16 @@ public:
     bool canWrite(const QString &section, const QString &key, const QString &value) override;
     QString errorString() const override { return m_error; }
 
-    QString location() const { return m_fileName; }
-
 private:
-    // Writes the file with section/key set to value; keeps it only when keep.
-    bool save(const QString &section, const QString &key, const QString &value, bool keep);
+    bool isFile() const;
+    // Whether QSettings may open the file: it is absent or a small regular file.
+    bool checkFile(const QString &action);
+    // Whether write() would succeed now, tried without changing the store.
+    bool tryWrite(const QString &section, const QString &key, const QString &value);
     bool fail(const QString &action, const QString &reason);
 
-    QString m_fileName;
+    QString m_location;
+    QSettings::Format m_format;
     QString m_error;
 };
 

@@ -142,46 +142,58 @@ link_fails_visibly() {
     date_survives "$RECENT"
 }
 
-# A settings lock in the way, made by prepare(date) with the settings file:
-# first an empty date, taken as a first start, which writes today's date;
-# then a stored date, which is kept. Neither start nor end waits on the lock.
-settings_lock_case() { # [command-prefix...]
+# A settings lock in the way, made by prepare(date) with the settings file.
+# A first start (no date yet) cannot record today's date past it: the file
+# and the lock are left as they were, and stderr says why, matching reason.
+# A stored date needs no write: it is kept, and nothing is said. Neither
+# start waits long on the lock.
+settings_lock_case() { # reason [command-prefix...]
+    local reason="$1"
+    shift
     prepare ""
+    cp "$SETTINGS" "$WORK/before"
     launch "$@"
     main_window_in_time
     no_question
     end_session
+    check "the settings file is left as it was" cmp -s "$SETTINGS" "$WORK/before"
+    check "the lock is left in place" test -e "$SETTINGS.lock"
+    told_once_on_stderr "first start not recorded: cannot write $SETTINGS: $reason" \
+        "today's date could not be recorded"
     prepare "$RECENT"
     launch "$@"
     main_window_in_time
     no_question
     end_session
     date_survives "$RECENT"
+    check "nothing of ours on stderr with a stored date" test "$(reports)" -eq 0
 }
 
 start_desktop
 case "$CASE" in
 settings-lock-empty-file)
-    # A copy killed while it saved left its settings lock empty.
+    # A copy killed while it took its settings lock left the lock empty.
+    # Until it is old enough to count as left behind, it counts as held.
     fresh_home
     prepare() {
         store_date "$1"
         : >"$SETTINGS.lock"
     }
-    settings_lock_case
+    settings_lock_case "its lock .* is held by another process"
     ;;
 settings-lock-old-folder)
-    # Something made a folder where the settings lock goes, an hour ago.
+    # Something made a folder where the settings lock goes, an hour ago: a
+    # lock that can be neither taken nor removed.
     fresh_home
     prepare() {
         store_date "$1"
         mkdir -p "$SETTINGS.lock"
         touch -d '1 hour ago' "$SETTINGS.lock"
     }
-    settings_lock_case
+    settings_lock_case "its lock .* cannot be taken: it is a folder"
     ;;
 settings-lock-other-user)
-    # A copy run by root left a lock the user can neither read nor remove
+    # A copy run by root holds a lock the user can neither read nor check
     # the owner of.
     needs_unprivileged_user
     fresh_home nobody
@@ -192,11 +204,12 @@ settings-lock-other-user)
         : >"$SETTINGS.lock"
         chmod 600 "$SETTINGS.lock"
     }
-    settings_lock_case "${AS_NOBODY[@]}"
+    settings_lock_case "its lock .* is held by another process" "${AS_NOBODY[@]}"
     ;;
 settings-lock-unwritable-folder)
     # An old lock in a settings folder the user cannot write, beside a
-    # settings file the user can: the lock is stale, but cannot be removed.
+    # settings file the user can: the lock is stale, but cannot be removed,
+    # and no new file can be made beside the old one.
     needs_unprivileged_user
     fresh_home nobody
     chown root "$XDG_CONFIG_HOME"
@@ -207,7 +220,7 @@ settings-lock-unwritable-folder)
         : >"$SETTINGS.lock"
         touch -d '1 hour ago' "$SETTINGS.lock"
     }
-    settings_lock_case "${AS_NOBODY[@]}"
+    settings_lock_case "Permission denied" "${AS_NOBODY[@]}"
     ;;
 settings-unwritable-update-due)
     # The question is due, but its date could not be stored: asking would
@@ -334,6 +347,62 @@ settings-path-is-folder)
     no_question
     end_session
     check "the folder is left in place" test -d "$SETTINGS"
+    told_once_on_stderr "update reminder skipped: cannot read $SETTINGS: it is a folder" \
+        "the settings cannot be read"
+    ;;
+settings-oversized)
+    # A settings file of 1 GiB (sparse: it takes no disk) is not read at all.
+    fresh_home
+    store_date "$RECENT"
+    truncate -s 1G "$SETTINGS"
+    launch
+    main_window_in_time
+    no_question
+    end_session
+    check "the file keeps its size" test "$(stat -c %s "$SETTINGS")" -eq $((1 << 30))
+    # Not grep on the whole file: its zeros make one line of 1 GiB.
+    check "and its date" bash -c "head -n 2 '$SETTINGS' | grep -qx 'Duration=$RECENT'"
+    told_once_on_stderr "update reminder skipped: cannot read $SETTINGS: it is larger than" \
+        "the settings are not read"
+    ;;
+settings-escaped-backslash)
+    # A value ending in an escaped backslash (not a date, so replaced by
+    # today's) ends on its line: the entry after it is kept.
+    fresh_home
+    printf '[Settings]\nDuration=C:\\\\\nKeep=me\n' >"$SETTINGS"
+    launch
+    main_window_in_time
+    no_question
+    end_session
+    date_survives "$TODAY"
+    check "the entry after it survives" grep -qx 'Keep=me' "$SETTINGS"
+    check "nothing of ours on stderr" test "$(reports)" -eq 0
+    ;;
+settings-disk-full)
+    # The settings folder on a full disk: a small tmpfs, filled, mounted over
+    # it in a mount namespace of the program's own, so that nothing stays
+    # mounted whatever becomes of the test. Seen from here through
+    # /proc/PID/root while the program runs.
+    fresh_home
+    # shellcheck disable=SC2016 # expanded by the shell in the namespace
+    mount_full_disk='mount -t tmpfs -o size=64k tmpfs "$XDG_CONFIG_HOME" &&
+        printf "[Settings]\nDuration=\n" >"$XDG_CONFIG_HOME/zentrova.conf" || exit 1
+        head -c 1M /dev/zero >"$XDG_CONFIG_HOME/fill" 2>/dev/null
+        exec "$@"'
+    if ! unshare --mount --propagation private bash -c "$mount_full_disk" _ true; then
+        echo "SKIP: $CASE needs to mount a tmpfs in a mount namespace of its own"
+        exit 77
+    fi
+    launch unshare --mount --propagation private bash -c "$mount_full_disk" _
+    main_window_in_time
+    no_question
+    inside="/proc/$program/root$XDG_CONFIG_HOME"
+    check "its settings folder is full" test "$(stat -f -c %a "$inside")" -eq 0
+    check "the settings file is left as it was" \
+        bash -c "printf '[Settings]\nDuration=\n' | cmp -s - '$inside/zentrova.conf'"
+    end_session
+    told_once_on_stderr "first start not recorded: cannot write $SETTINGS: No space left on device" \
+        "the disk is full"
     ;;
 killed-then-restarted)
     fresh_home
