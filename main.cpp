@@ -12,22 +12,53 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QTextStream>
 
-int main(int argc, char *argv[])
+#include <optional>
+
+namespace {
+
+void nameProgram()
 {
-    QApplication app(argc, argv);
     // The settings are filed under the executable's name, without extension.
-    QApplication::setApplicationName(
+    QCoreApplication::setApplicationName(
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QApplication::setApplicationVersion(Zentrova::ProgramVersion);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
+    QCoreApplication::setApplicationVersion(Zentrova::ProgramVersion);
+}
 
+// Answers --help and --version, before the program needs a display; nullopt
+// when the program should start. Other options are Qt's own, for
+// QApplication to take.
+std::optional<int> answerConsoleOptions(int &argc, char **argv)
+{
+    QCoreApplication console(argc, argv);
+    nameProgram();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Astrology dice readings"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    QTextStream out(stdout);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        out << parser.helpText();
+    else if (parser.isSet(version))
+        out << QCoreApplication::applicationName() << ' ' << Zentrova::ProgramVersion << '\n';
+    else
+        return std::nullopt;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (const std::optional<int> status = answerConsoleOptions(argc, argv))
+        return *status;
+
+    QApplication app(argc, argv);
+    nameProgram();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
 
     // Taken first and held for the whole run. The runtime folder belongs to the
     // user, so one user's copy never blocks another's.

@@ -325,6 +325,23 @@ instance-lock-unwritable)
     date_survives "$RECENT"
     told_once_on_stderr "lock" "a second copy would not be refused"
     ;;
+instance-lock-left-by-root)
+    # A copy once started with sudo left a root-owned lock behind, naming a
+    # process long gone: the user's copy takes it over and starts.
+    needs_unprivileged_user
+    fresh_home nobody
+    store_date "$RECENT"
+    chown nobody "$SETTINGS"
+    printf '%s\nzentrova\n%s\n' 999999 "$(hostname)" >"$XDG_RUNTIME_DIR/zentrova.lock"
+    chmod 644 "$XDG_RUNTIME_DIR/zentrova.lock"
+    touch -d '-1 hour' "$XDG_RUNTIME_DIR/zentrova.lock"
+    launch "${AS_NOBODY[@]}"
+    main_window_in_time
+    no_question
+    check "the lock is now the user's" test "$(stat -c %U "$XDG_RUNTIME_DIR/zentrova.lock")" = nobody
+    end_session
+    check "nothing of ours on stderr" test "$(reports)" -eq 0
+    ;;
 settings-garbage)
     fresh_home
     for _ in 1 2 3 4 5 6 7 8; do
