@@ -3,6 +3,7 @@
 #include "app/shutdown.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "platform/nativesettingsstore.h"
 #include "platform/version.h"
 #include "ui/look.h"
@@ -33,6 +34,7 @@ std::optional<int> answerConsoleOptions(int &argc, char **argv)
 {
     QCoreApplication console(argc, argv);
     nameProgram();
+    Zentrova::installTranslations(console);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Astrology dice readings"));
@@ -58,6 +60,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     nameProgram();
+    Zentrova::installTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
 
     // Taken first and held for the whole run. The runtime folder belongs to the

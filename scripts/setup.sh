@@ -10,6 +10,7 @@ BUILD_DIR="${ZENTROVA_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick
     dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev
