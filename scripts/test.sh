@@ -4,7 +4,8 @@
 # every test: unit and widget tests offscreen, the real program under Xvfb.
 #
 #   scripts/test.sh               the whole suite, in build/
-#   scripts/test.sh --sanitize    the unit and widget tests built with
+#   scripts/test.sh --sanitize    the unit and widget tests, and the program
+#                                 through the end-to-end session, built with
 #                                 AddressSanitizer and UndefinedBehaviorSanitizer,
 #                                 in build-sanitize/
 #   scripts/test.sh --fuzz [SECONDS]
@@ -45,13 +46,15 @@ all)
     ctest --output-on-failure --timeout 120 -j "$(nproc)" "$@"
     ;;
 sanitize)
-    # A second full build: only what the unit and widget tests need, without
-    # optimisation (quicker to build, and the reports name every line).
+    # A second full build: the program and its tests, without the benchmarks
+    # or optimisation (quicker to build, and the reports name every line).
+    # The tests labelled "sanitize" are the unit and widget tests and the
+    # end-to-end session, which runs the sanitized program itself.
     BUILD_DIR="${ZENTROVA_SANITIZE_BUILD_DIR:-$ROOT/build-sanitize}"
     CMAKE_BUILD_TYPE=Debug build "${cache[@]}" -DZENTROVA_WERROR=ON -DZENTROVA_SANITIZE=ON \
         -DBUILD_TESTING=ON -DZENTROVA_BUILD_BENCH=OFF
     cd "$BUILD_DIR"
-    ctest --output-on-failure --timeout 120 -j "$(nproc)" -L unit "$@"
+    ctest --output-on-failure --timeout 120 -j "$(nproc)" -L sanitize "$@"
     ;;
 fuzz)
     # Its own small project, built with clang: the gcc build stays untouched.

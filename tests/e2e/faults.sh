@@ -5,7 +5,7 @@
 # place for its instance lock, a crash. Whatever it is, the main window
 # comes up in time, the stored date survives, and the user is told where
 # telling helps: one line on stderr, or a message box titled "Zentrova".
-# Usage: faults.sh ZENTROVA_BINARY CASE
+# Usage: ZENTROVA_VERSION=1.0 faults.sh ZENTROVA_BINARY CASE
 # Exits 77 (skipped) for a case that needs an unprivileged user it cannot get.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -25,18 +25,14 @@ needs_unprivileged_user() {
 
 # The main window is visible within IN_TIME seconds of the start.
 main_window_in_time() {
-    main_window=$(wait_window "$IN_TIME" 'Zentrova v1.0')
+    main_window=$(wait_main_window "$IN_TIME")
     local elapsed=$(($(now_ms) - started))
     check "the main window appears within $IN_TIME s (after $elapsed ms)" test -n "$main_window"
-    if [ -z "$main_window" ]; then
-        echo "--- stderr:"
-        cat "$STDERR"
-        finish
-    fi
+    [ -n "$main_window" ] || finish
 }
 
 no_question() {
-    check "no message box is shown" bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+    check "no message box is shown" no_message_box
 }
 
 still_running() {
@@ -54,37 +50,12 @@ told_once_on_stderr() { # pattern description
     sed 's/^/    stderr: /' "$STDERR"
 }
 
-# Brings the window forward and types keys into it.
-keys() { # window keys...
-    local window="$1"
-    shift
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-    xdotool key --clearmodifiers "$@"
-}
-
-program_windows() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l; }
-
-# Chooses a menu entry by its access keys once the menu has opened.
-choose() { # menu-key entry-key
-    local before
-    before=$(program_windows)
-    for _ in 1 2 3; do
-        keys "$main_window" "alt+$1"
-        if wait_until 3 test "$(program_windows)" -gt "$before"; then
-            xdotool key --clearmodifiers "$2"
-            return 0
-        fi
-        xdotool key --clearmodifiers Escape Escape
-    done
-    return 1
-}
-
 # Ends the program the way a user does: close the main window, then Exit on
 # the farewell window.
 end_session() {
     keys "$main_window" alt+F4
     local farewell
-    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
+    farewell=$(wait_window 10 "$MAIN_TITLE" "$main_window")
     check "closing the main window shows the farewell window" test -n "$farewell"
     [ -n "$farewell" ] && keys "$farewell" alt+x
     wait_until 10 has_exited "$program"
@@ -101,7 +72,8 @@ end_session() {
 # What a user can copy out of a message box: its text, selected by a drag
 # with the mouse from the first to the last dark pixel right of the icon and
 # above the buttons, and any field reached with Tab, copied with Ctrl+A and
-# Ctrl+C. Empty when nothing can be selected.
+# Ctrl+C. Empty when nothing can be selected. The drag goes by pixels: that
+# the text can be selected with the mouse is what it tests.
 box_text() { # window
     local WIDTH HEIGHT X Y SCREEN WINDOW bounds w h x y
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -128,15 +100,15 @@ link_fails_visibly() {
     main_window_in_time
     choose h o
     local box
-    box=$(wait_window "$IN_TIME" 'Zentrova')
-    check "a message box titled Zentrova appears" test -n "$box"
+    box=$(wait_window "$IN_TIME" "$NAME_TITLE")
+    check "a message box titled $NAME_TITLE appears" test -n "$box"
     if [ -n "$box" ]; then
         local text
         text=$(box_text "$box")
         echo "$text" | sed 's/^/    box: /'
         check "it shows the address as selectable text" grep -q "/zentrova-help.html" <<<"$text"
         keys "$box" Return
-        check "OK closes it" wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+        check "OK closes it" wait_until 5 no_message_box
     fi
     still_running
     date_survives "$RECENT"
@@ -261,48 +233,51 @@ oversized-referral)
     launch
     main_window_in_time
     keys "$main_window" alt+F4
-    farewell=$(wait_window 10 'Zentrova v1.0' "$main_window")
+    farewell=$(wait_window 10 "$MAIN_TITLE" "$main_window")
     check "closing the main window shows the farewell window" test -n "$farewell"
     [ -n "$farewell" ] || finish
-    # The boxes of the Refer A Friend frame, in the window's pixels.
-    type_into() { # x y text
-        xdotool mousemove --window "$farewell" "$1" "$2" click 1
-        xdotool type --delay 5 "$3"
+    # The window opens with the focus on Exit. Tab leads on through the tick
+    # box to the boxes of the Refer A Friend frame, with its button after
+    # the first.
+    type_after_tabs() { # tabs text
+        local presses=()
+        for ((press = 0; press < $1; press++)); do presses+=(Tab); done
+        xdotool key --clearmodifiers "${presses[@]}"
+        xdotool type --delay 5 "$2"
     }
-    xdotool windowactivate --sync "$farewell"
-    type_into 113 249 "Ann"
-    type_into 348 249 "ann@example.org"
-    type_into 348 273 "bob@example.net"
-    type_into 113 273 "Bob"
+    focus "$farewell"
+    type_after_tabs 2 "Ann"             # your name
+    type_after_tabs 2 "ann@example.org" # your e-mail address
+    type_after_tabs 1 "bob@example.net" # your friend's
+    type_after_tabs 1 "Bob"             # your friend's name
     # Tab leads from the friend's name into the hidden message box.
     head -c 50000 /dev/zero | tr '\0' '&' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key --clearmodifiers Tab ctrl+a ctrl+v
     # Laying out so long a text takes a while on a busy machine.
     wait_until 20 is_idle "$program"
     xdotool key --clearmodifiers alt+n
-    box=$(wait_window "$IN_TIME" 'Zentrova')
-    check "a message box titled Zentrova appears" test -n "$box"
+    box=$(wait_window "$IN_TIME" "$NAME_TITLE")
+    check "a message box titled $NAME_TITLE appears" test -n "$box"
     if [ -n "$box" ]; then
         text=$(box_text "$box")
         echo "$text" | sed 's/^/    box: /'
         check "it tells of the length, not of an entry check" \
             bash -c '[ -n "$1" ] && ! grep -q "Please Enter" <<<"$1"' _ "$text"
         keys "$box" Return
-        wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Zentrova\$' | grep -q ."
+        wait_until 5 no_message_box
     fi
     check "no web page is opened" test ! -e "$OPENED"
     # A letter typed now, and everything copied from where it went: the
     # ampersands and the letter, when the focus is back on the message box.
-    xdotool windowactivate --sync "$farewell"
-    xdotool key --clearmodifiers Z
+    keys "$farewell" Z
     wait_until 20 is_idle "$program"
     xdotool key --clearmodifiers ctrl+a ctrl+c
     wait_until 10 bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q "Z$"'
     check "the focus is back on the message box" \
         test "$(xclip -o -selection clipboard 2>/dev/null | tr -d '&')$(xclip -o -selection clipboard 2>/dev/null | tr -cd '&' | wc -c)" = "Z50000"
-    # The same form with a short message goes out: the other entries were valid.
-    xdotool mousemove --window "$farewell" 113 273 click 1
-    xdotool key --clearmodifiers Tab ctrl+a
+    # The same form with a short message goes out: the other entries were
+    # valid. The focus is still on the message box, as just checked.
+    xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 5 "Hello"
     xdotool key --clearmodifiers alt+n
     check "a short message is sent" wait_until 5 grep -qs "taf3=Hello" "$OPENED"

@@ -1,16 +1,28 @@
 # SPDX-License-Identifier: MIT
 # Shared by the end-to-end tests: an X server with a window manager, a fresh
 # home, a stand-in browser, starting the program (also as an unprivileged
-# user), and the waiting and checking helpers.
-# Source it with the program as $1, then call start_desktop.
+# user), finding its windows and driving them from the keyboard, and the
+# waiting and checking helpers.
+# Source it with the program as $1, then call start_desktop. The build gives
+# the program's version in ZENTROVA_VERSION (CTest sets it); a slower build,
+# such as the sanitized one, gives ZENTROVA_E2E_TIME_FACTOR to stretch every
+# wait by that whole factor.
 # shellcheck shell=bash
 
 PROGRAM="$1"
+# Message boxes carry the program's name; its windows the name and version.
+NAME_TITLE="Zentrova"
+MAIN_TITLE="$NAME_TITLE v${ZENTROVA_VERSION:?ZENTROVA_VERSION must hold the built version, as CTest sets it}"
+TIME_FACTOR="${ZENTROVA_E2E_TIME_FACTOR:-1}"
 WORK="$(mktemp -d)"
 chmod 755 "$WORK"
 # Read once: a test that runs over midnight still compares with one date.
 TODAY="$(date +%Y-%m-%d)"
 pids=()
+# The main window's id, once the script has found it: choose() opens its menus.
+main_window=""
+# What each launched process wrote on stderr, by process id.
+declare -A stderr_of
 xvfb=""
 window_manager=""
 runs=0
@@ -31,9 +43,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Polls a command until it succeeds: 0, or 1 once the seconds have run out.
+# Polls a command until it succeeds: 0, or 1 once the seconds (times the
+# time factor) have run out.
 wait_until() { # seconds command...
-    local deadline=$(($(now_ms) + $1 * 1000))
+    local deadline=$(($(now_ms) + $1 * 1000 * TIME_FACTOR))
     shift
     until "$@"; do
         [ "$(now_ms)" -ge "$deadline" ] && return 1
@@ -55,6 +68,43 @@ wait_window() { # seconds title [window-to-ignore]
     wait_until "$seconds" visible_window "$@" >/dev/null && visible_window "$@"
 }
 
+# Waits for the main window of the program last launched and prints its id;
+# when none comes, shows on stderr what the program wrote there.
+wait_main_window() { # seconds
+    wait_window "$1" "$MAIN_TITLE" && return 0
+    echo "--- no main window; the program's stderr:" >&2
+    sed 's/^/    /' "$STDERR" >&2
+    return 1
+}
+
+no_message_box() { ! visible_window "$NAME_TITLE" >/dev/null; }
+
+# Brings a window forward and types keys into it.
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
+keys() { # window keys...
+    focus "$1"
+    shift
+    xdotool key --clearmodifiers "$@"
+}
+
+program_windows() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l; }
+
+# Chooses an entry of the main window's menus by its access keys, once the
+# menu has opened.
+choose() { # menu-key entry-key
+    local before
+    before=$(program_windows)
+    for _ in 1 2 3; do
+        keys "$main_window" "alt+$1"
+        if wait_until 3 test "$(program_windows)" -gt "$before"; then
+            xdotool key --clearmodifiers "$2"
+            return 0
+        fi
+        xdotool key --clearmodifiers Escape Escape
+    done
+    return 1
+}
+
 # Whether a process used no processor time for a few tenths of a second.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
 is_idle() { # pid
@@ -69,6 +119,23 @@ has_exited() { ! kill -0 "$1" 2>/dev/null; }
 wait_exit() { # pid -> exit status, or 124 after 20 s
     wait_until 20 has_exited "$1" || return 124
     wait "$1"
+}
+
+# Whether a launched process ends with status 0. Otherwise its stderr is
+# shown: a sanitizer's report is there, and a sanitized build ends with
+# status 23 after one (cmake/Sanitizers.cmake).
+ends_with_status_zero() { # pid
+    local status
+    wait_exit "$1"
+    status=$?
+    [ "$status" -eq 0 ] && return 0
+    if has_exited "$1"; then
+        echo "--- exit status $status; its stderr:"
+    else
+        echo "--- still running; its stderr:"
+    fi
+    sed 's/^/    /' "${stderr_of[$1]}"
+    return 1
 }
 
 # Fresh folders for the program's home, settings and runtime files, owned by
@@ -110,6 +177,7 @@ launch() { # [command-prefix...]
     "$@" "$PROGRAM" >"$STDOUT" 2>"$STDERR" &
     program=$!
     pids+=("$program")
+    stderr_of[$program]="$STDERR"
 }
 
 # Our own lines on stderr (Qt's warnings have other prefixes).

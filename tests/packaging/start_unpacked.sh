@@ -3,13 +3,13 @@
 # Unpacks the Debian package into a temporary folder, checks that it holds what
 # a desktop user needs, and starts the unpacked program on the end-to-end
 # tests' desktop until its main window appears.
-# Usage: start_unpacked.sh PACKAGE.deb VERSION
+# Usage: ZENTROVA_VERSION=1.0 start_unpacked.sh PACKAGE.deb
 set -uo pipefail
 
 DEB="$1"
-VERSION="$2"
 # The program to start is the unpacked one, named once it is unpacked.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh" ""
+VERSION="$ZENTROVA_VERSION"
 ROOT="$WORK/root"
 PROGRAM="$ROOT/usr/bin/zentrova"
 mkdir -p "$ROOT"
@@ -45,8 +45,8 @@ check "the copyright file is machine-readable" \
 fresh_home
 start_desktop
 launch
-wait_window 20 "Zentrova v$VERSION" >/dev/null || cat "$STDERR"
-check "the unpacked program opens its main window \"Zentrova v$VERSION\"" \
-    visible_window "Zentrova v$VERSION"
+wait_main_window 20 >/dev/null
+check "the unpacked program opens its main window \"$MAIN_TITLE\"" \
+    visible_window "$MAIN_TITLE"
 check "no web page was opened" test ! -e "$OPENED"
 finish
