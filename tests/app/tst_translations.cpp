@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -19,6 +20,19 @@
 using namespace Zentrova;
 
 namespace {
+
+// The texts its controls cut; a translation moves no control, and the
+// picture labels hold no text.
+QStringList cutTexts(const QWidget *window)
+{
+    QStringList cut;
+    for (const QString &problem : Testing::layoutProblems(window, {})) {
+        if (problem.endsWith(QLatin1String(" cuts its text")) &&
+            !problem.startsWith(QLatin1String("pictureLabel")))
+            cut << problem;
+    }
+    return cut;
+}
 
 struct TranslatedMessage
 {
@@ -188,18 +202,23 @@ void TestTranslations::windows_fitEveryTextAndKeepAccessKeysApart()
     for (QAbstractButton *button : main->findChildren<QAbstractButton *>())
         mainKeys << button->text();
     keysApart(QStringLiteral("the main window"), mainKeys);
-    problems << Testing::layoutProblems(main, {});
+    problems << cutTexts(main);
 
-    // A comprehensive reading shows each page behind its tab: every row of the
-    // tables comes round over a few casts.
-    for (QAbstractButton *button : main->findChildren<QAbstractButton *>()) {
-        if (button->objectName() == QLatin1String("comprehensiveChoice")) {
-            for (int cast = 0; cast < 12; ++cast) {
-                QTest::mouseClick(button, Qt::LeftButton);
-                problems << Testing::layoutProblems(main, {});
-                QTest::keyClick(main, Qt::Key_C, Qt::AltModifier);
-            }
+    // A comprehensive reading shows each page behind its tab: every die value
+    // brings its row of each table.
+    auto *comprehensive = main->findChild<QAbstractButton *>(QStringLiteral("comprehensiveChoice"));
+    auto *tabs = main->findChild<QTabBar *>(QStringLiteral("readingTabs"));
+    QVERIFY(comprehensive && tabs);
+    for (int value = 1; value <= 10; ++value) {
+        const double first = std::min(value, 5) / 6.0 + 0.01;
+        const double second = (value - std::min(value, 5)) / 6.0 + 0.01;
+        m_platform->useScript({first, second, first, second, first, second});
+        QTest::mouseClick(comprehensive, Qt::LeftButton);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            problems << cutTexts(main);
         }
+        QTest::keyClick(main, Qt::Key_C, Qt::AltModifier);
     }
 
     auto *farewell = new FarewellWindow(*m_platform);
