@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The real program follows the desktop's language: under LANG it answers the
+# access keys of that language's texts, and not the other language's, in the
+# update question, the reading view, the menus and the farewell window.
+# Usage: ZENTROVA_VERSION=1.0 language.sh ZENTROVA_BINARY LANG TS_FILE|-
+# TS_FILE is the language's translations; "-" for the English texts.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+LANGUAGE_UNDER_TEST="$2"
+TS_FILE="$3"
+
+# The access key, lower case, of a text as the program shows it.
+key_of() { # english-source
+    python3 - "$TS_FILE" "$1" <<'PY'
+import re, sys, xml.etree.ElementTree as ET
+ts, source = sys.argv[1], sys.argv[2]
+text = source
+if ts != "-":
+    for message in ET.parse(ts).getroot().iter("message"):
+        if message.findtext("source") == source:
+            text = message.findtext("translation")
+match = re.search(r"&([^&\s])", text)
+print(match.group(1).lower() if match else "")
+PY
+}
+
+# A fingerprint of what a window shows.
+looks() { import -window "$1" png:- 2>/dev/null | md5sum; }
+# Whether a key left the window as it was, and a second key changed it.
+only_second_key_acts() { # window wrong-key right-key
+    local before
+    before=$(looks "$1")
+    keys "$1" "$2"
+    sleep 0.5
+    [ "$(looks "$1")" = "$before" ] || return 1
+    keys "$1" "$3"
+    wait_until 3 bash -c "[ \"\$(import -window $1 png:- 2>/dev/null | md5sum)\" != '$before' ]"
+}
+
+if [ "$TS_FILE" = "-" ]; then
+    yes=y other_yes=j
+else
+    yes=j other_yes=y
+fi
+cast_again=$(key_of "&Cast Zentrova Again")
+about_menu=$(key_of "&Help")
+about_entry=$(key_of "&About Software")
+exit_key=$(key_of "E&xit")
+echo "keys: yes=$yes cast again=$cast_again help=$about_menu about=$about_entry exit=$exit_key"
+# A letter no text of the language under test uses, in the same places.
+unused() { for k in x c e q z; do [ "$k" != "$1" ] && echo "$k" && return; done; }
+
+start_desktop
+fresh_home
+store_date "$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG="$LANGUAGE_UNDER_TEST"
+launch
+
+question=$(wait_window 20 "$NAME_TITLE")
+check "the update question opens" test -n "$question"
+if [ -n "$question" ]; then
+    keys "$question" "alt+$other_yes"
+    sleep 0.5
+    check "the other language's Yes key does not answer it" visible_window "$NAME_TITLE"
+    keys "$question" "alt+$yes"
+    check "this language's Yes key answers it and opens the download page" \
+        wait_until 5 grep -q download "$OPENED"
+fi
+
+main_window=$(wait_main_window 20)
+check "the main window opens" test -n "$main_window"
+[ -n "$main_window" ] || finish
+
+# Tab goes to the choices: the fourth is the comprehensive reading.
+keys "$main_window" Tab Tab Tab Tab space
+sleep 0.5
+check "Cast Zentrova Again answers its own key only" \
+    only_second_key_acts "$main_window" "alt+$(unused "$cast_again")" "alt+$cast_again"
+
+check "the About entry opens the about window" choose "$about_menu" "$about_entry"
+about=$(wait_window 5 "$MAIN_TITLE" "$main_window")
+check "the about window is shown" test -n "$about"
+[ -n "$about" ] && keys "$about" Escape
+wait_until 5 bash -c "! xdotool search --onlyvisible --name '^$MAIN_TITLE\$' | grep -vx $main_window | grep -q ."
+
+keys "$main_window" alt+F4
+farewell=$(wait_window 10 "$MAIN_TITLE" "$main_window")
+check "the farewell window opens" test -n "$farewell"
+if [ -n "$farewell" ]; then
+    keys "$farewell" "alt+$(unused "$exit_key")"
+    sleep 0.5
+    check "another key does not end the program" kill -0 "$program"
+    keys "$farewell" "alt+$exit_key"
+    check "Exit ends the program with status 0" ends_with_status_zero "$program"
+fi
+finish
