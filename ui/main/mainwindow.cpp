@@ -403,20 +403,16 @@ void MainWindow::castDice()
     m_zodiacPage->showDie(cast[1], m_diceFaces);
     m_housePage->showDie(cast[2], m_diceFaces);
 
-    m_tables.fill();
     // Die values run from 1 to 10; rows and pictures are counted from 1.
-    const auto row = [](const ReadingTable &table, int value) {
-        return value >= 1 && value <= TableRows ? table[value - 1] : QString();
-    };
     const int planet = cast[0].value();
     const int sign = cast[1].value();
     const int house = cast[2].value();
-    m_planetPage->showRow(row(m_tables.planetNames, planet),
-                          row(m_tables.planetSignificances, planet), m_planetPictures.at(planet));
-    m_zodiacPage->showRow(row(m_tables.zodiacSignNames, sign),
-                          row(m_tables.zodiacSignSignificances, sign),
-                          m_zodiacSignPictures.at(sign));
-    m_housePage->showRow(row(m_tables.houseNames, house), row(m_tables.houseSignificances, house));
+    const ReadingRow planetRow = readingRow(Table::Planets, planet);
+    const ReadingRow signRow = readingRow(Table::ZodiacSigns, sign);
+    const ReadingRow houseRow = readingRow(Table::Houses, house);
+    m_planetPage->showRow(planetRow.name, planetRow.significance, m_planetPictures.at(planet));
+    m_zodiacPage->showRow(signRow.name, signRow.significance, m_zodiacSignPictures.at(sign));
+    m_housePage->showRow(houseRow.name, houseRow.significance);
 
     m_views->setCurrentWidget(m_readingView);
 }

@@ -71,7 +71,6 @@ private:
     void showDiceView();
 
     Platform &m_platform;
-    ReadingTables m_tables;
 
     PictureSet m_diceFaces;
     PictureSet m_planetPictures;

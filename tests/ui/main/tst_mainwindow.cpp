@@ -208,15 +208,13 @@ void TestMainWindow::clickOnChoice_bringsItsPageAndCastsOnce()
     QList<double> draws = sameForAllDice(0, 0);
     draws << half(5);
     m_platform->useScript(draws);
-    ReadingTables tables;
-    tables.fill();
 
     click(control);
 
     QCOMPARE(viewInFront(), child("readingView"));
     QCOMPARE(pageInFront(), child(page));
     QCOMPARE(child("readingTabs")->isVisible(), tabsShown);
-    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), tables.planetNames[0]);
+    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), readingRow(Table::Planets, 1).name);
     // The result view now takes the clicks where the dice view was.
     auto *back = child<QPushButton>("castAgainButton");
     QCOMPARE(m_window->childAt(back->mapTo(m_window.get(), back->rect().center())), back);
@@ -264,12 +262,10 @@ void TestMainWindow::cast_showsHalvesAndSelectedRows()
         QVERIFY(name->width() >= name->sizeHint().width());
     }
 
-    ReadingTables tables;
-    tables.fill();
-    QCOMPARE(resultTexts(),
-             (QStringList{tables.planetNames[row - 1], tables.planetSignificances[row - 1],
-                          tables.zodiacSignNames[row - 1], tables.zodiacSignSignificances[row - 1],
-                          tables.houseNames[row - 1], tables.houseSignificances[row - 1]}));
+    QStringList expected;
+    for (const Table table : {Table::Planets, Table::ZodiacSigns, Table::Houses})
+        expected << readingRow(table, row).name << readingRow(table, row).significance;
+    QCOMPARE(resultTexts(), expected);
     QCOMPARE(pageLabel("planetPage", "pictureLabel")->pixmap().toImage(),
              Look::picture(Pictures::planet(row)).toImage());
     QCOMPARE(pageLabel("zodiacPage", "pictureLabel")->pixmap().toImage(),
@@ -323,14 +319,12 @@ void TestMainWindow::everyClick_isANewCast()
     QList<double> draws = sameForAllDice(0, 0);
     draws << sameForAllDice(5, 5);
     m_platform->useScript(draws);
-    ReadingTables tables;
-    tables.fill();
 
     click("planetChoice");
-    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), tables.planetNames[0]);
+    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), readingRow(Table::Planets, 1).name);
     click("castAgainButton");
     click("planetChoice");
-    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), tables.planetNames[9]);
+    QCOMPARE(pageLabel("planetPage", "nameLabel")->text(), readingRow(Table::Planets, 10).name);
     QCOMPARE(pageInFront(), child("planetPage"));
 }
 
@@ -623,13 +617,13 @@ void TestMainWindow::everySignificance_fitsItsLabel_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("text");
 
-    ReadingTables tables;
-    tables.fill();
     for (int row = 1; row <= TableRows; ++row) {
-        QTest::addRow("planet %d", row) << "planetPage" << tables.planetSignificances[row - 1];
+        QTest::addRow("planet %d", row)
+            << "planetPage" << readingRow(Table::Planets, row).significance;
         QTest::addRow("zodiac sign %d", row)
-            << "zodiacPage" << tables.zodiacSignSignificances[row - 1];
-        QTest::addRow("house %d", row) << "housePage" << tables.houseSignificances[row - 1];
+            << "zodiacPage" << readingRow(Table::ZodiacSigns, row).significance;
+        QTest::addRow("house %d", row)
+            << "housePage" << readingRow(Table::Houses, row).significance;
     }
 }
 
