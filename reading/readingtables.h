@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: MIT
-// The fixed reading tables: planets, zodiac signs and houses.
+// The fixed reading tables of planets, zodiac signs and houses: constant
+// English texts, each translated as it is read.
 #pragma once
 
 #include <QString>
-
-#include <array>
 
 namespace Zentrova {
 
 inline constexpr int TableRows = 12;
 
-// Twelve rows numbered 1 to 12, stored at positions 0 to 11.
-using ReadingTable = std::array<QString, TableRows>;
+// One table for each die of a cast, in the dice's order.
+enum class Table { Planets, ZodiacSigns, Houses };
 
-// The six tables. They are empty until the first fill(), which
-// every cast runs before it reads a row.
-struct ReadingTables
+struct ReadingRow
 {
-    ReadingTable planetNames;
-    ReadingTable planetSignificances;
-    ReadingTable zodiacSignNames;
-    ReadingTable zodiacSignSignificances;
-    ReadingTable houseNames;
-    ReadingTable houseSignificances;
-
-    // Writes every row of every table, table by table and row 1 to 12.
-    void fill();
+    QString name;
+    QString significance;
 };
+
+// Row 1 to 12 of table in the program's language; an empty row outside.
+ReadingRow readingRow(Table table, int row);
 
 } // namespace Zentrova

@@ -95,14 +95,8 @@ int LinkButton::heightForWidth(int width) const
 
 void LinkButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
-    if (enter && plain && m_keys == Keys::SpaceOrEnter) {
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
+    if (m_keys == Keys::SpaceOrEnter && Look::clickOnEnter(this, event))
         return;
-    }
     // Space presses and releases the button, as in every Qt button.
     QAbstractButton::keyPressEvent(event);
 }

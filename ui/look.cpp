@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
@@ -152,6 +154,22 @@ void setClickable(QWidget *widget)
 bool showsFocusCue(const QWidget *widget)
 {
     return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+bool isPlainEnter(const QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return enter && !(event->modifiers() & ~Qt::KeypadModifier);
+}
+
+bool clickOnEnter(QAbstractButton *button, QKeyEvent *event)
+{
+    if (!isPlainEnter(event))
+        return false;
+    if (!event->isAutoRepeat())
+        button->click();
+    event->accept();
+    return true;
 }
 
 void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour)

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractButton;
+class QKeyEvent;
 class QPainter;
 class QWidget;
 
@@ -51,6 +53,12 @@ void setClickable(QWidget *widget);
 // Whether a control should show that it has the focus: only once the keyboard
 // has moved the focus in its window, as desktop programs do.
 bool showsFocusCue(const QWidget *widget);
+// Enter or Return, on either keyboard, with no other modifier.
+bool isPlainEnter(const QKeyEvent *event);
+// Presses button for a plain Enter, as Space does, and returns whether it
+// took the key. The program's own buttons take Enter in any window; Qt's
+// take it only in dialogs.
+bool clickOnEnter(QAbstractButton *button, QKeyEvent *event);
 // A dotted one-pixel rectangle just inside area. Drawn by hand: the style's
 // own cue may come in a colour lost on the program's coloured windows.
 void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);

@@ -2,6 +2,7 @@
 #include "recordingplatform.h"
 
 #include "reading/cast.h"
+#include "reading/readingchoice.h"
 
 #include <QTest>
 
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void seededCasts_followThePairTable();
     void seededCasts_neverSelectRowsElevenOrTwelve();
     void seeding_repeatsDrawsAndUsesEveryBitOfTheSeed();
+    void reading_bringsItsPage_data();
+    void reading_bringsItsPage();
 };
 
 void TestCast::settleDie_data()
@@ -147,6 +150,28 @@ void TestCast::seeding_repeatsDrawsAndUsesEveryBitOfTheSeed()
     QVERIFY(draws(otherHighHalf) != drawn);
     first.seed(0x0000000100000005ULL);
     QCOMPARE(draws(first), drawn);
+}
+
+void TestCast::reading_bringsItsPage_data()
+{
+    QTest::addColumn<Reading>("reading");
+    QTest::addColumn<Table>("page");
+    QTest::addColumn<bool>("tabs");
+
+    QTest::newRow("planet") << Reading::Planet << Table::Planets << false;
+    QTest::newRow("zodiac") << Reading::Zodiac << Table::ZodiacSigns << false;
+    QTest::newRow("house") << Reading::House << Table::Houses << false;
+    QTest::newRow("comprehensive: the planet first, behind tabs")
+        << Reading::Comprehensive << Table::Planets << true;
+}
+
+void TestCast::reading_bringsItsPage()
+{
+    QFETCH(Reading, reading);
+    QFETCH(Table, page);
+    QFETCH(bool, tabs);
+    QCOMPARE(pageInFront(reading), page);
+    QCOMPARE(showsTabs(reading), tabs);
 }
 
 QTEST_GUILESS_MAIN(TestCast)

@@ -20,19 +20,12 @@ ChoiceButton::ChoiceButton(const QString &caption, QWidget *parent) : QAbstractB
 
 void ChoiceButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool space = event->key() == Qt::Key_Space;
-    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    const bool space = event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier);
     // A cast from the keyboard takes the focus along, and its cue with it.
-    if ((enter || space) && plain)
+    if (space || Look::isPlainEnter(event))
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    if (enter && plain) {
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    if (!Look::clickOnEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
 }
 
 void ChoiceButton::paintEvent(QPaintEvent *)

@@ -4,11 +4,14 @@
 #include "platform/platform.h"
 #include "platform/version.h"
 #include "reading/cast.h"
+#include "reading/readingtables.h"
 #include "resources/pictures.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
+#include "ui/main/brandbanner.h"
 #include "ui/main/choicebutton.h"
 #include "ui/main/diebutton.h"
+#include "ui/main/pushbutton.h"
 #include "ui/main/readingpage.h"
 #include "ui/main/readingtabs.h"
 #include "ui/side/aboutdialog.h"
@@ -18,7 +21,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -49,6 +51,7 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &text)
     return label;
 }
 
+// A link's text is also its name for screen readers.
 LinkButton *linkButton(QWidget *parent, const QString &name, const QString &text)
 {
     auto *link = new LinkButton(text, parent);
@@ -58,7 +61,7 @@ LinkButton *linkButton(QWidget *parent, const QString &name, const QString &text
     link->setWordWrap(true);
     Look::setTextColour(link, Qt::white);
     link->setAccessibleName(text);
-    link->setAccessibleDescription(QStringLiteral("Opens a web page"));
+    link->setAccessibleDescription(MainWindow::tr("Opens a web page"));
     return link;
 }
 
@@ -93,7 +96,10 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
 
     adjustSize();
     Look::centreOnScreen(this);
-    resetDiceView();
+    showDiceView();
+    // The focus starts on the window itself, on no control, so that the
+    // first Tab brings it to the first choice.
+    setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -116,9 +122,10 @@ void MainWindow::buildWindow()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_forumLink = linkButton(client, QStringLiteral("forumLink"),
-                             QStringLiteral("The Most Popular Online Mystic Discussion Forum. "
-                                            "Click Here To Visit ") +
-                                 siteHost(MainSiteAddress) + QStringLiteral(" Now."));
+                             //: %1 is the web site host name, e.g. www.example.org (a link text)
+                             tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
+                                "Visit %1 Now.")
+                                 .arg(siteHost(MainSiteAddress)));
     Look::place(m_forumLink, 1207, 30, 5190, 435);
     connect(m_forumLink, &LinkButton::clicked, this, &MainWindow::openHomePage);
 
@@ -135,18 +142,13 @@ void MainWindow::buildDiceView()
 {
     QLabel *invitation = textLabel(
         m_diceView, QStringLiteral("invitationLabel"),
-        QStringLiteral("Zentrova shows you how the different dice patterns relate to the twelve "
-                       "signs of the zodiac, planets and houses. Click here to get your reading "
-                       "now!"));
+        tr("Zentrova shows you how the different dice patterns relate to the twelve signs of the "
+           "zodiac, planets and houses. Click here to get your reading now!"));
     invitation->setWordWrap(true);
     Look::place(invitation, 862, 240, 5880, 615);
     QLabel *hint = textLabel(m_diceView, QStringLiteral("diceHintLabel"),
-                             QStringLiteral("Click on the Dice for An Zentrova Reading"));
+                             tr("Click on the Dice for An Zentrova Reading"));
     Look::place(hint, 1695, 1215, 4215, 195);
-
-    m_choices = new QButtonGroup(this);
-    connect(m_choices, &QButtonGroup::idClicked, this,
-            [this](int reading) { castReading(Reading(reading)); });
 
     struct Choice
     {
@@ -157,12 +159,14 @@ void MainWindow::buildDiceView()
         int left, top, width;
     };
     static constexpr std::array<Choice, 4> choices{{
-        {Reading::Planet, "planetChoice", "Planet", "Casts a planet reading", 2222, 1680, 1000},
-        {Reading::Zodiac, "zodiacChoice", "Zodiac", "Casts a zodiac sign reading", 3302, 1680,
-         1000},
-        {Reading::House, "houseChoice", "House", "Casts a house reading", 4382, 1680, 1000},
-        {Reading::Comprehensive, "comprehensiveChoice", "Comprehensive",
-         "Casts a comprehensive reading", 2220, 2760, 3165},
+        {Reading::Planet, "planetChoice", QT_TR_NOOP("Planet"),
+         QT_TR_NOOP("Casts a planet reading"), 2222, 1680, 1000},
+        {Reading::Zodiac, "zodiacChoice", QT_TR_NOOP("Zodiac"),
+         QT_TR_NOOP("Casts a zodiac sign reading"), 3302, 1680, 1000},
+        {Reading::House, "houseChoice", QT_TR_NOOP("House"), QT_TR_NOOP("Casts a house reading"),
+         4382, 1680, 1000},
+        {Reading::Comprehensive, "comprehensiveChoice", QT_TR_NOOP("Comprehensive"),
+         QT_TR_NOOP("Casts a comprehensive reading"), 2220, 2760, 3165},
     }};
     struct Die
     {
@@ -172,38 +176,42 @@ void MainWindow::buildDiceView()
     };
     // The dice of each choice, in the order of the choices above.
     static constexpr std::array<std::array<Die, 3>, 4> dice{{
-        {{{"planetDie", "Planet die", 180}}},
-        {{{"zodiacDie", "Zodiac die", 180}}},
-        {{{"houseDie", "House die", 180}}},
-        {{{"comprehensivePlanetDie", "Comprehensive reading, planet die", 180},
-          {"comprehensiveZodiacDie", "Comprehensive reading, zodiac die", 1252},
-          {"comprehensiveHouseDie", "Comprehensive reading, house die", 2325}}},
+        {{{"planetDie", QT_TR_NOOP("Planet die"), 180}}},
+        {{{"zodiacDie", QT_TR_NOOP("Zodiac die"), 180}}},
+        {{{"houseDie", QT_TR_NOOP("House die"), 180}}},
+        {{{"comprehensivePlanetDie", QT_TR_NOOP("Comprehensive reading, planet die"), 180},
+          {"comprehensiveZodiacDie", QT_TR_NOOP("Comprehensive reading, zodiac die"), 1252},
+          {"comprehensiveHouseDie", QT_TR_NOOP("Comprehensive reading, house die"), 2325}}},
     }};
 
     for (std::size_t index = 0; index < choices.size(); ++index) {
         const Choice &choice = choices[index];
-        auto *button = new ChoiceButton(QLatin1String(choice.caption), m_diceView);
+        const Reading reading = choice.reading;
+        const QString caption = tr(choice.caption);
+        const QString description = tr(choice.description);
+        auto *button = new ChoiceButton(caption, m_diceView);
         button->setObjectName(QLatin1String(choice.name));
         button->setFont(Look::uiFont(8.25, true));
         Look::setBackground(button, ChoiceBackground);
         Look::setTextColour(button, Qt::black);
-        button->setAccessibleName(QLatin1String(choice.caption));
-        button->setAccessibleDescription(QLatin1String(choice.description));
+        button->setAccessibleName(caption);
+        button->setAccessibleDescription(description);
         Look::place(button, choice.left, choice.top, choice.width, 1000);
-        m_choices->addButton(button, int(choice.reading));
+        connect(button, &QAbstractButton::clicked, this, [this, reading] { castReading(reading); });
+        m_choices[std::size_t(reading)] = button;
 
         for (const Die &die : dice[index]) {
             if (!die.name)
                 continue;
             auto *face = new DieButton(m_diceFaces.at(1), button);
             face->setObjectName(QLatin1String(die.name));
-            face->setAccessibleName(QLatin1String(die.accessibleName));
-            face->setAccessibleDescription(QLatin1String(choice.description));
+            face->setAccessibleName(tr(die.accessibleName));
+            face->setAccessibleDescription(description);
             Look::place(face, die.left, 240, 660, 660);
-            m_choices->addButton(face, int(choice.reading));
+            connect(face, &QAbstractButton::clicked, this,
+                    [this, reading] { castReading(reading); });
         }
     }
-    m_planetChoice = m_choices->button(int(Reading::Planet));
 }
 
 void MainWindow::buildReadingView()
@@ -211,10 +219,10 @@ void MainWindow::buildReadingView()
     m_readingTabs = new ReadingTabBar(Look::px(450 - 120));
     m_readingTabs->setObjectName(QStringLiteral("readingTabs"));
     m_readingTabs->setFont(Look::uiFont(8.25, true));
-    m_readingTabs->setAccessibleName(QStringLiteral("Reading pages"));
+    m_readingTabs->setAccessibleName(tr("Reading pages"));
     Look::useDesktopColours(m_readingTabs);
-    for (const QString &title :
-         {QStringLiteral("Planets"), QStringLiteral("Zodiac Sign"), QStringLiteral("Houses")})
+    // In the order of Table.
+    for (const QString &title : {tr("Planets"), tr("Zodiac Sign"), tr("Houses")})
         m_readingTabs->addTab(title);
     m_readingTabPane = new TabPane(m_readingTabs, m_readingView);
     m_readingTabPane->setObjectName(QStringLiteral("readingTabPane"));
@@ -233,26 +241,23 @@ void MainWindow::buildReadingView()
     m_readingPages->setObjectName(QStringLiteral("readingPages"));
     Look::place(m_readingPages, 120, 450, 7250, 3250);
     const QRect significance = Look::twipsRect(120, 480, 6000, 2250);
-    m_planetPage = new ReadingPage(QStringLiteral("Planet"), significance,
-                                   Look::twipsRect(6345, 1560, 660, 660), m_readingPages);
-    m_planetPage->setObjectName(QStringLiteral("planetPage"));
-    m_zodiacPage =
-        new ReadingPage(QStringLiteral("Zodiac sign"), Look::twipsRect(120, 480, 5640, 2490),
-                        Look::twipsRect(6000, 1560, 1005, 1005), m_readingPages);
-    m_zodiacPage->setObjectName(QStringLiteral("zodiacPage"));
-    m_housePage = new ReadingPage(QStringLiteral("House"), significance, {}, m_readingPages);
-    m_housePage->setObjectName(QStringLiteral("housePage"));
+    auto *planetPage = new ReadingPage(Table::Planets, significance,
+                                       Look::twipsRect(6345, 1560, 660, 660), m_readingPages);
+    planetPage->setObjectName(QStringLiteral("planetPage"));
+    auto *zodiacPage = new ReadingPage(Table::ZodiacSigns, Look::twipsRect(120, 480, 5640, 2490),
+                                       Look::twipsRect(6000, 1560, 1005, 1005), m_readingPages);
+    zodiacPage->setObjectName(QStringLiteral("zodiacPage"));
+    auto *housePage = new ReadingPage(Table::Houses, significance, {}, m_readingPages);
+    housePage->setObjectName(QStringLiteral("housePage"));
     // Placeholders, never seen: a cast replaces them before the view shows.
-    m_planetPage->showRow(QStringLiteral("Planet Name"),
-                          QStringLiteral("The planet's significance for you."));
-    m_zodiacPage->showRow(QStringLiteral("Zodiac Sign Name"),
-                          QStringLiteral("The zodiac sign's significance for you."));
-    m_housePage->showRow(QStringLiteral("Houses Name"),
-                         QStringLiteral("The house's significance for you."));
-    for (ReadingPage *page : {m_planetPage, m_zodiacPage, m_housePage})
+    planetPage->showRow(tr("Planet Name"), tr("The planet's significance for you."));
+    zodiacPage->showRow(tr("Zodiac Sign Name"), tr("The zodiac sign's significance for you."));
+    housePage->showRow(tr("Houses Name"), tr("The house's significance for you."));
+    m_pages = {planetPage, zodiacPage, housePage};
+    for (ReadingPage *page : m_pages)
         addStacked(m_readingPages, page);
 
-    m_castAgainButton = new QPushButton(QStringLiteral("&Cast Zentrova Again"), m_readingView);
+    m_castAgainButton = new PushButton(tr("&Cast Zentrova Again"), m_readingView);
     m_castAgainButton->setObjectName(QStringLiteral("castAgainButton"));
     m_castAgainButton->setFont(Look::uiFont(8.25, true));
     Look::useDesktopColours(m_castAgainButton);
@@ -277,14 +282,13 @@ void MainWindow::buildBrandBand()
 
     m_coBrandingLink = linkButton(
         m_brandLinks, QStringLiteral("coBrandingLink"),
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for details. "
-                       "Click Here for more info on co-branding."));
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+           "your site's name &  link here. See \"Help\" for details. Click Here for more info on "
+           "co-branding."));
     m_fullBrandingLink = linkButton(
         m_brandLinks, QStringLiteral("fullBrandingLink"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. Click "
-                       "here for more details."));
+        tr("Home Business Opportunity. Start your own Internet business and make money online. Get "
+           "this software fully branded for your website. Click here for more details."));
     for (LinkButton *link : {m_coBrandingLink, m_fullBrandingLink}) {
         Look::setBackground(link, Qt::black);
         addStacked(m_brandLinks, link);
@@ -303,121 +307,94 @@ void MainWindow::buildMenus()
     menuFont.setResolveMask(QFont::AllPropertiesResolved);
     menuBar()->setFont(menuFont);
 
+    // Exit and About carry their roles, so that other desktops move them
+    // where their users look for them; every other entry stays where it is.
     const auto addAction = [this](QWidget *menu, const QString &name, const QString &text,
-                                  void (MainWindow::*slot)()) {
+                                  const auto &slot, QAction::MenuRole role = QAction::NoRole) {
         auto *action = new QAction(text, menu);
         action->setObjectName(name);
+        action->setMenuRole(role);
         menu->addAction(action);
         connect(action, &QAction::triggered, this, slot);
-        return action;
     };
 
-    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    auto *exit = new QAction(QStringLiteral("E&xit"), fileMenu);
-    exit->setObjectName(QStringLiteral("actionExit"));
-    fileMenu->addAction(exit);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    addAction(
+        fileMenu, QStringLiteral("actionExit"), tr("E&xit"), [this] { close(); },
+        QAction::QuitRole);
 
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    addAction(helpMenu, QStringLiteral("actionOnlineHelp"), QStringLiteral("&Online Help"),
-              &MainWindow::openOnlineHelp);
-    addAction(helpMenu, QStringLiteral("actionVisitUsOnline"), QStringLiteral("&Visit Us Online"),
-              &MainWindow::openHomePage);
+    addAction(helpMenu, QStringLiteral("actionOnlineHelp"), tr("&Online Help"),
+              [this] { openOnlineHelp(); });
+    addAction(helpMenu, QStringLiteral("actionVisitUsOnline"), tr("&Visit Us Online"),
+              [this] { openHomePage(); });
     helpMenu->addSeparator();
-    addAction(helpMenu, QStringLiteral("actionCheckForUpdate"),
-              QStringLiteral("Check for Software &Update"), &MainWindow::openDownloadPage);
+    addAction(helpMenu, QStringLiteral("actionCheckForUpdate"), tr("Check for Software &Update"),
+              [this] { openDownloadPage(); });
     helpMenu->addSeparator();
-    addAction(helpMenu, QStringLiteral("actionAbout"), QStringLiteral("&About Software"),
-              &MainWindow::showAbout);
+    addAction(
+        helpMenu, QStringLiteral("actionAbout"), tr("&About Software"), [this] { showAbout(); },
+        QAction::AboutRole);
 
-    addAction(menuBar(), QStringLiteral("actionDonate"), QStringLiteral("&Donate"),
-              &MainWindow::openDonatePage);
+    addAction(menuBar(), QStringLiteral("actionDonate"), tr("&Donate"),
+              [this] { openDonatePage(); });
 }
 
 void MainWindow::buildTabOrder()
 {
-    QList<QWidget *> order;
-    for (QAbstractButton *button : m_choices->buttons()) {
-        if (button->focusPolicy() & Qt::TabFocus)
-            order << button;
-    }
-    order << m_readingTabs << m_castAgainButton << m_forumLink << m_coBrandingLink
+    // The tabs come right after the button that leaves the reading, before
+    // the links outside the views.
+    QList<QWidget *> order(m_choices.begin(), m_choices.end());
+    order << m_castAgainButton << m_readingTabs << m_forumLink << m_coBrandingLink
           << m_fullBrandingLink;
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));
 }
 
-void MainWindow::resetDiceView()
-{
-    showDiceView();
-    m_planetChoice->setFocus();
-}
-
 void MainWindow::showDiceView()
 {
-    for (ReadingPage *page : {m_planetPage, m_zodiacPage, m_housePage})
+    for (ReadingPage *page : m_pages)
         page->resetHalves(m_diceFaces.at(1));
     m_views->setCurrentWidget(m_diceView);
 }
 
 void MainWindow::chooseBrandBanner()
 {
-    const int drawn = std::clamp(int(m_platform.random().next() * 6) + 1, 1, 6);
-    m_brandLinks->setCurrentWidget(drawn % 2 == 0 ? m_fullBrandingLink : m_coBrandingLink);
+    m_brandLinks->setCurrentWidget(
+        brandBannerFor(m_platform.random().next()) == BrandBanner::FullBranding ? m_fullBrandingLink
+                                                                                : m_coBrandingLink);
 }
 
 void MainWindow::castReading(Reading reading)
 {
-    // A cast asked for from the keyboard takes the keyboard along to the
-    // result view, and the way back returns it to the same choice.
+    // A cast takes the keyboard along to the result view unless it is on a
+    // link outside the views, and the way back returns it to the choice
+    // that cast the reading, clicked or pressed.
     QWidget *focus = QApplication::focusWidget();
-    const bool focusInDiceView = m_diceView->isAncestorOf(focus);
+    const bool takeFocus = !focus || focus == this || m_diceView->isAncestorOf(focus);
     castDice();
-    switch (reading) {
-    case Reading::Planet:
-        m_readingPages->setCurrentWidget(m_planetPage);
-        break;
-    case Reading::Zodiac:
-        m_readingPages->setCurrentWidget(m_zodiacPage);
-        break;
-    case Reading::House:
-        m_readingPages->setCurrentWidget(m_housePage);
-        break;
-    case Reading::Comprehensive:
-        m_readingPages->setCurrentWidget(m_planetPage);
-        break;
-    }
-    m_readingTabPane->setVisible(reading == Reading::Comprehensive);
-    if (focusInDiceView) {
-        m_castFrom = focus;
+    m_readingPages->setCurrentWidget(m_pages[std::size_t(pageInFront(reading))]);
+    m_readingTabPane->setVisible(showsTabs(reading));
+    m_castFrom = m_choices[std::size_t(reading)];
+    if (takeFocus)
         m_castAgainButton->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void MainWindow::castDice()
 {
     const std::array<DieFace, DiceInCast> cast = drawCast(m_platform.random());
-    m_planetPage->showDie(cast[0], m_diceFaces);
-    m_zodiacPage->showDie(cast[1], m_diceFaces);
-    m_housePage->showDie(cast[2], m_diceFaces);
-
-    m_tables.fill();
-    // Die values run from 1 to 10; rows and pictures are counted from 1.
-    const auto row = [](const ReadingTable &table, int value) {
-        return value >= 1 && value <= TableRows ? table[value - 1] : QString();
-    };
-    const int planet = cast[0].value();
-    const int sign = cast[1].value();
-    const int house = cast[2].value();
-    m_planetPage->showRow(row(m_tables.planetNames, planet),
-                          row(m_tables.planetSignificances, planet), m_planetPictures.at(planet));
-    m_zodiacPage->showRow(row(m_tables.zodiacSignNames, sign),
-                          row(m_tables.zodiacSignSignificances, sign),
-                          m_zodiacSignPictures.at(sign));
-    m_housePage->showRow(row(m_tables.houseNames, house), row(m_tables.houseSignificances, house));
-
+    const std::array<const PictureSet *, DiceInCast> pictures{&m_planetPictures,
+                                                              &m_zodiacSignPictures, nullptr};
+    for (std::size_t die = 0; die < cast.size(); ++die) {
+        // Die values run from 1 to 10; rows and pictures are counted from 1.
+        const int value = cast[die].value();
+        const ReadingRow row = readingRow(Table(die), value);
+        m_pages[die]->showDie(cast[die], m_diceFaces);
+        m_pages[die]->showRow(row.name, row.significance,
+                              pictures[die] ? pictures[die]->at(value) : QPixmap());
+    }
     m_views->setCurrentWidget(m_readingView);
 }
 
@@ -425,23 +402,14 @@ void MainWindow::returnToDice()
 {
     const bool focusInReading = m_readingView->isAncestorOf(QApplication::focusWidget());
     showDiceView();
-    if (focusInReading)
-        (m_castFrom ? m_castFrom.get() : m_planetChoice)->setFocus(Qt::OtherFocusReason);
+    if (focusInReading && m_castFrom)
+        m_castFrom->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showSelectedPage()
 {
-    switch (m_readingTabs->currentIndex()) {
-    case 0:
-        m_readingPages->setCurrentWidget(m_planetPage);
-        break;
-    case 1:
-        m_readingPages->setCurrentWidget(m_zodiacPage);
-        break;
-    default:
-        m_readingPages->setCurrentWidget(m_housePage);
-        break;
-    }
+    const int index = std::clamp(m_readingTabs->currentIndex(), 0, int(m_pages.size()) - 1);
+    m_readingPages->setCurrentWidget(m_pages[std::size_t(index)]);
 }
 
 void MainWindow::showAbout()

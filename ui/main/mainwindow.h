@@ -3,15 +3,14 @@
 // line, the promotional band and the menus.
 #pragma once
 
-#include "reading/readingtables.h"
+#include "reading/readingchoice.h"
 #include "ui/main/pictureset.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
+
+#include <array>
 
 class QAbstractButton;
-class QButtonGroup;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -21,9 +20,6 @@ namespace Zentrova {
 class LinkButton;
 class Platform;
 class ReadingPage;
-
-// What the user asks to read: one die's page, or all three behind tabs.
-enum class Reading { Planet, Zodiac, House, Comprehensive };
 
 class MainWindow final : public QMainWindow
 {
@@ -47,9 +43,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void resetDiceView();
-    void castReading(Zentrova::Reading reading);
-    void castDice();
     void returnToDice();
     void showSelectedPage();
 
@@ -68,10 +61,11 @@ private:
     void buildBrandBand();
     void buildMenus();
     void buildTabOrder();
+    void castReading(Reading reading);
+    void castDice();
     void showDiceView();
 
     Platform &m_platform;
-    ReadingTables m_tables;
 
     PictureSet m_diceFaces;
     PictureSet m_planetPictures;
@@ -82,18 +76,17 @@ private:
     QWidget *m_diceView = nullptr;
     QWidget *m_readingView = nullptr;
 
-    QButtonGroup *m_choices = nullptr;
-    QAbstractButton *m_planetChoice = nullptr;
+    // In the order of Reading.
+    std::array<QAbstractButton *, 4> m_choices{};
 
     QWidget *m_readingTabPane = nullptr;
     QTabBar *m_readingTabs = nullptr;
     QStackedWidget *m_readingPages = nullptr;
-    ReadingPage *m_planetPage = nullptr;
-    ReadingPage *m_zodiacPage = nullptr;
-    ReadingPage *m_housePage = nullptr;
+    // In the order of Table, which is also the order of the tabs.
+    std::array<ReadingPage *, 3> m_pages{};
     QPushButton *m_castAgainButton = nullptr;
-    // The choice a keyboard cast came from, for the way back.
-    QPointer<QWidget> m_castFrom;
+    // The choice that cast the reading shown, for the way back.
+    QAbstractButton *m_castFrom = nullptr;
 
     QWidget *m_brandBand = nullptr;
     QStackedWidget *m_brandLinks = nullptr;

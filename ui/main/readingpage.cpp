@@ -10,6 +10,25 @@ namespace Zentrova {
 
 namespace {
 
+// What a screen reader calls the pictures of each die's page, in the order
+// of Table; houses have no picture.
+struct PictureNames
+{
+    const char *halves[2];
+    const char *picture;
+};
+constexpr PictureNames Names[] = {
+    {{QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Planet die, first half"),
+      QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Planet die, second half")},
+     QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Planet picture")},
+    {{QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Zodiac sign die, first half"),
+      QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Zodiac sign die, second half")},
+     QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "Zodiac sign picture")},
+    {{QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "House die, first half"),
+      QT_TRANSLATE_NOOP("Zentrova::ReadingPage", "House die, second half")},
+     nullptr},
+};
+
 QLabel *textLabel(QWidget *parent, const QString &name, const QFont &font)
 {
     auto *label = new QLabel(parent);
@@ -22,12 +41,13 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QFont &font)
 
 } // namespace
 
-ReadingPage::ReadingPage(const QString &dieName, const QRect &significanceArea,
-                         const QRect &pictureArea, QWidget *parent)
+ReadingPage::ReadingPage(Table table, const QRect &significanceArea, const QRect &pictureArea,
+                         QWidget *parent)
     : QWidget(parent),
       m_name(textLabel(this, QStringLiteral("nameLabel"), Look::uiFont(8.25, true))),
       m_significance(textLabel(this, QStringLiteral("significanceLabel"), Look::windowFont()))
 {
+    const PictureNames &names = Names[std::size_t(table)];
     Look::setBackground(this, QColor(0x40, 0x00, 0x00));
     Look::place(m_name, 120, 120, 0, 195);
     m_significance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -38,9 +58,7 @@ ReadingPage::ReadingPage(const QString &dieName, const QRect &significanceArea,
         auto *face = new QLabel(this);
         face->setObjectName(half == 0 ? QStringLiteral("firstHalfDie")
                                       : QStringLiteral("secondHalfDie"));
-        face->setAccessibleName(
-            QStringLiteral("%1 die, %2 half")
-                .arg(dieName, half == 0 ? QStringLiteral("first") : QStringLiteral("second")));
+        face->setAccessibleName(tr(names.halves[half]));
         face->setFrameStyle(QFrame::Box | QFrame::Plain);
         face->setLineWidth(1);
         face->setAlignment(Qt::AlignCenter);
@@ -50,11 +68,11 @@ ReadingPage::ReadingPage(const QString &dieName, const QRect &significanceArea,
         m_halves[half] = face;
     }
 
-    if (!pictureArea.isEmpty()) {
+    if (!pictureArea.isEmpty() && names.picture) {
         m_picture = new QLabel(this);
         m_picture->setObjectName(QStringLiteral("pictureLabel"));
         m_picture->setScaledContents(true);
-        m_picture->setAccessibleName(QStringLiteral("%1 picture").arg(dieName));
+        m_picture->setAccessibleName(tr(names.picture));
         m_picture->setGeometry(pictureArea);
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "reading/cast.h"
+#include "reading/readingtables.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -23,9 +24,10 @@ class ReadingPage final : public QWidget
     Q_DISABLE_COPY_MOVE(ReadingPage)
 
 public:
-    // significanceArea and pictureArea in pixels; an empty pictureArea gives
-    // a page without a picture.
-    ReadingPage(const QString &dieName, const QRect &significanceArea, const QRect &pictureArea,
+    // The page of the die that reads from table. significanceArea and
+    // pictureArea in pixels; an empty pictureArea gives a page without a
+    // picture, as for houses.
+    ReadingPage(Table table, const QRect &significanceArea, const QRect &pictureArea,
                 QWidget *parent = nullptr);
 
     // Picture n of diceFaces is the face with n pips.
