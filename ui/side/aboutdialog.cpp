@@ -96,7 +96,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     // The default button takes Enter and QDialog's Esc rejects, wherever the
     // focus is: the links answer Space alone.
-    auto *okButton = new FlatFaceButton(QStringLiteral("OK"), this);
+    auto *okButton = new FlatFaceButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(Look::uiFont(8.25, true));
     QPalette face = okButton->palette();
@@ -117,8 +117,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     auto *descriptionLabel =
         makeLabel(this, QStringLiteral("descriptionLabel"),
-                  QStringLiteral("Zentrova shows you how the different dice patterns relate "
-                                 "to the twelve signs of the zodiac, planets and houses."),
+                  tr("Zentrova shows you how the different dice patterns relate to the twelve "
+                     "signs of the zodiac, planets and houses."),
                   LightYellow, Look::windowFont());
     descriptionLabel->setWordWrap(true);
     descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -130,22 +130,23 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     SideLook::sizeToText(titleLabel, TextRightEdge);
 
     auto *brandingDetailsLink = makeLink(this, QStringLiteral("brandingDetailsLink"),
-                                         QStringLiteral("Click here for more details"));
+                                         //: Opens the page about a fully branded copy
+                                         tr("Click here for more details"));
     Look::place(brandingDetailsLink, 2760, 2265, 2295, 195);
     SideLook::sizeToText(brandingDetailsLink, TextRightEdge);
 
     auto *offerLabel =
         makeLabel(this, QStringLiteral("offerLabel"),
-                  QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                 "and make money online. Get this software fully branded for "
-                                 "your website."),
+                  tr("Home Business Opportunity. Start your own Internet business and make "
+                     "money online. Get this software fully branded for your website."),
                   Yellow, Look::uiFont(8.25, true));
     offerLabel->setWordWrap(true);
     offerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(offerLabel, 210, 1680, 4845, 580);
 
     auto *homePageLink = makeLink(this, QStringLiteral("homePageLink"),
-                                  QStringLiteral("Click here to visit ") + MainSiteAddress);
+                                  //: %1 is the web site address (a link)
+                                  tr("Click here to visit %1").arg(MainSiteAddress));
     Look::place(homePageLink, 1005, 1155, 4050, 195);
     SideLook::sizeToText(homePageLink, TextRightEdge);
 
