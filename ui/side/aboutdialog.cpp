@@ -14,8 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace Zentrova {
 
@@ -50,34 +48,6 @@ LinkButton *makeLink(QWidget *parent, const QString &name, const QString &text)
     return link;
 }
 
-// The style tints the default button's face with its highlight colour; this
-// button keeps the flat face of its palette's button colour, inside the
-// style's own border, caption and focus cue, drawn as QPushButton draws them.
-class FlatFaceButton final : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.features &= ~QStyleOptionButton::DefaultButton;
-        painter.drawControl(QStyle::CE_PushButtonBevel, option);
-        const QColor face = palette().color(QPalette::Button);
-        painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(110) : face);
-        painter.drawControl(QStyle::CE_PushButtonLabel, option);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
-            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-};
-
 } // namespace
 
 AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
@@ -96,7 +66,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     // The default button takes Enter and QDialog's Esc rejects, wherever the
     // focus is: the links answer Space alone.
-    auto *okButton = new FlatFaceButton(tr("OK"), this);
+    auto *okButton = new UntintedPushButton(tr("OK"), this, UntintedPushButton::Face::Flat);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(Look::uiFont(8.25, true));
     QPalette face = okButton->palette();

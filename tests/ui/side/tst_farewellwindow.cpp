@@ -381,6 +381,9 @@ void TestFarewellWindow::refer_untouchedForm_asksForProperAddressAndKeepsTexts_d
     QTest::addColumn<int>("key");
     QTest::newRow("mouse") << 0;
     QTest::newRow("Space") << int(Qt::Key_Space);
+    // A focused button outside a dialog takes Enter as Space.
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
 }
 
 void TestFarewellWindow::refer_untouchedForm_asksForProperAddressAndKeepsTexts()
@@ -517,6 +520,9 @@ void TestFarewellWindow::closing_requestsQuitExactlyOnce_data()
     QTest::addColumn<QString>("way");
     QTest::newRow("exit button") << QStringLiteral("click");
     QTest::newRow("Alt+X") << QStringLiteral("alt+x");
+    // A focused button outside a dialog takes Enter as Space.
+    QTest::newRow("Return") << QStringLiteral("return");
+    QTest::newRow("Enter") << QStringLiteral("enter");
     QTest::newRow("close box") << QStringLiteral("close box");
 }
 
@@ -531,6 +537,10 @@ void TestFarewellWindow::closing_requestsQuitExactlyOnce()
         QTest::mouseClick(control<QPushButton>("exitButton"), Qt::LeftButton);
     else if (way == "alt+x")
         QTest::keyClick(m_window, Qt::Key_X, Qt::AltModifier);
+    else if (way == "return")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else if (way == "enter")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     else
         m_window->windowHandle()->close();
 
