@@ -103,6 +103,7 @@ QString problemText(ReferralProblem problem)
     case ReferralProblem::AddressNotProper:
         return FarewellWindow::tr("Please Enter Proper Email Address");
     case ReferralProblem::RequestTooLong:
+        // The single-line boxes are too short to make the request too long.
         return FarewellWindow::tr("Please Shorten Your Message");
     case ReferralProblem::None:
         break;
@@ -229,6 +230,7 @@ QGroupBox *FarewellWindow::createReferralGroup()
                                  const QString &accessibleName) {
         auto *edit = new ReferralLineEdit(placeholder, group);
         edit->setObjectName(name);
+        edit->setMaxLength(MaxEntryLength);
         // Otherwise a screen reader names every box after the frame's caption.
         edit->setAccessibleName(accessibleName);
         edit->setFont(Look::windowFont());
@@ -327,7 +329,8 @@ void FarewellWindow::referFriend()
     const ReferralProblem problem = referralProblem(fields, m_placeholders);
     if (problem != ReferralProblem::None) {
         showInputProblem(problemText(problem));
-        // The message is the one entry meant to run long.
+        // The single-line boxes' lengths leave the message as the one entry
+        // that can make the request too long.
         if (problem == ReferralProblem::RequestTooLong)
             m_messageEdit->setFocus(Qt::OtherFocusReason);
         return;

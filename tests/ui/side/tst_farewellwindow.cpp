@@ -72,6 +72,8 @@ private slots:
     void refer_typedEntries_opensRequestAndLeavesWindowAsItWas();
     void refer_afterEmptyingHiddenMessageBox_asksForMessage();
     void refer_overlongRequest_isRefusedAndFocusesMessage();
+    void refer_pastedOverlongEntry_isCutToItsBoxAndSent_data();
+    void refer_pastedOverlongEntry_isCutToItsBoxAndSent();
 
     void visitForum_firstClickUnticks_laterClicksOpenHomePageOnce_data();
     void visitForum_firstClickUnticks_laterClicksOpenHomePageOnce();
@@ -462,6 +464,32 @@ void TestFarewellWindow::refer_overlongRequest_isRefusedAndFocusesMessage()
     QCOMPARE(QApplication::focusWidget(), control("messageEdit"));
     QCOMPARE(control<ReferralTextEdit>("messageEdit")->text(), message);
     QCOMPARE(control<QLineEdit>("nameEdit")->text(), name);
+}
+
+void TestFarewellWindow::refer_pastedOverlongEntry_isCutToItsBoxAndSent_data()
+{
+    QTest::addColumn<QString>("box");
+    for (const char *box : {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit"})
+        QTest::newRow(box) << QString::fromLatin1(box);
+}
+
+void TestFarewellWindow::refer_pastedOverlongEntry_isCutToItsBoxAndSent()
+{
+    QFETCH(QString, box);
+    openWindow();
+    fillValidReferral();
+    // Each character goes out as nine: far beyond the request's limit whole.
+    auto *edit = control<QLineEdit>(qPrintable(box));
+    const QString pasted = edit->text() + QString(7900, u'山');
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), pasted.left(MaxEntryLength));
+
+    QTest::mouseClick(control("referButton"), Qt::LeftButton);
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_platform->opened.size(), 1);
 }
 
 void TestFarewellWindow::visitForum_firstClickUnticks_laterClicksOpenHomePageOnce_data()
