@@ -177,8 +177,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     iconLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(iconLabel, 360, 120, 540, 540);
 
-    auto *titleLabel =
-        makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(), Look::uiFont(18));
+    auto *titleLabel = makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(),
+                                 SideLook::desktopSansFont(18));
     Look::place(titleLabel, 1080, 240, 3015, 435);
     SideLook::sizeToText(titleLabel, Look::px(7185));
 

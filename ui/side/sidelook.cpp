@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/side/sidelook.h"
 
+#include <QFontDatabase>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWidget>
@@ -51,6 +52,14 @@ void sizeToText(QWidget *label, int rightEdge)
     }
     const int left = std::max(0, std::min(corner.x(), rightEdge - label->width()));
     label->move(left, corner.y());
+}
+
+QFont desktopSansFont(qreal pointSize)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
 }
 
 } // namespace Zentrova::SideLook

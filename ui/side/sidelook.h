@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Label sizing and buttons shared by the farewell and about windows.
+// Label sizing, fonts and buttons shared by the farewell and about windows.
 #pragma once
 
+#include <QFont>
 #include <QPushButton>
 
 class QWidget;
@@ -37,5 +38,9 @@ namespace Zentrova::SideLook {
 // of rightEdge (pixels in the parent): a text too wide for the room is set
 // narrower, and moved left if that is not enough.
 void sizeToText(QWidget *label, int rightEdge);
+
+// The desktop's own sans-serif at the given size, for a large title that no
+// designed face is asked for.
+QFont desktopSansFont(qreal pointSize);
 
 } // namespace Zentrova::SideLook
