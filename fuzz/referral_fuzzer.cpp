@@ -16,6 +16,7 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +27,11 @@ using namespace Zentrova;
 namespace {
 
 using Fields = std::array<QString, 6>;
+
+// What the boxes show while empty, as in the English form.
+const Referral Placeholders{QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+                            QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
+                            QStringLiteral("Friend's Email Address")};
 
 // UTF-8 as the page reads it: a byte order mark at the start is a character
 // like any other (QString::fromUtf8 would drop it).
@@ -102,9 +108,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         !trimmedFrom(typed.friendEmail, trimmed.friendEmail))
         fail("trimming changed more than the spaces at the ends", typed.name);
 
-    // The checks judge any text without failing themselves.
-    (void)referralProblem(trimmed);
-    (void)checkReferral(typed);
+    // The checks judge any text without failing themselves. Single-line
+    // entries no longer than their boxes take never make the request too
+    // long: only the message can.
+    const ReferralProblem problem = referralProblem(trimmed, Placeholders);
+    (void)checkReferral(typed, Placeholders);
+    if (problem == ReferralProblem::RequestTooLong && trimmed.message.size() <= 2 &&
+        std::max({trimmed.name.size(), trimmed.email.size(), trimmed.friendName.size(),
+                  trimmed.friendEmail.size()}) <= MaxEntryLength)
+        fail("the single-line entries alone made the request too long", typed.name);
 
     const QString address = buildRequestUrl(trimmed);
     const Fields expected{trimmed.name,       trimmed.email,       trimmed.message,

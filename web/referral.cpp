@@ -14,19 +14,18 @@ namespace {
 struct Field
 {
     QString Referral::*value;
-    const QString &placeholder;
-    const QString &missingMessage;
+    ReferralProblem missing;
 };
 
 // In the order of the form and of the request's keys taf1 to taf5.
 const std::array<Field, 5> &fieldTable()
 {
     static const std::array<Field, 5> table{{
-        {&Referral::name, NamePlaceholder, NameMissingMessage},
-        {&Referral::email, EmailPlaceholder, EmailMissingMessage},
-        {&Referral::message, MessagePlaceholder, MessageMissingMessage},
-        {&Referral::friendName, FriendNamePlaceholder, FriendNameMissingMessage},
-        {&Referral::friendEmail, FriendEmailPlaceholder, FriendEmailMissingMessage},
+        {&Referral::name, ReferralProblem::NameMissing},
+        {&Referral::email, ReferralProblem::EmailMissing},
+        {&Referral::message, ReferralProblem::MessageMissing},
+        {&Referral::friendName, ReferralProblem::FriendNameMissing},
+        {&Referral::friendEmail, ReferralProblem::FriendEmailMissing},
     }};
     return table;
 }
@@ -57,25 +56,25 @@ Referral trimSpaces(const Referral &referral)
     return trimmed;
 }
 
-QString checkAddresses(const QString &email, const QString &friendEmail)
+ReferralProblem checkAddresses(const QString &email, const QString &friendEmail)
 {
     if (email == friendEmail)
-        return DistinctAddressesMessage;
-    if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
-        return ProperAddressMessage;
-    if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
-        return ProperAddressMessage;
-    return {};
+        return ReferralProblem::AddressesNotDistinct;
+    for (const QString &address : {email, friendEmail}) {
+        if (!address.contains(QLatin1Char('@')) || !address.contains(QLatin1Char('.')))
+            return ReferralProblem::AddressNotProper;
+    }
+    return ReferralProblem::None;
 }
 
-QString checkReferral(const Referral &fields)
+ReferralProblem checkReferral(const Referral &fields, const Referral &placeholders)
 {
     for (const Field &field : fieldTable()) {
         const QString value = trimSpaces(fields.*field.value);
-        if (value.isEmpty() || value == field.placeholder)
-            return field.missingMessage;
+        if (value.isEmpty() || value == placeholders.*field.value)
+            return field.missing;
     }
-    return {};
+    return ReferralProblem::None;
 }
 
 QString buildRequestUrl(const Referral &fields)
@@ -96,13 +95,13 @@ bool requestFits(const QString &request)
     return request.size() <= MaxRequestLength;
 }
 
-QString referralProblem(const Referral &trimmed)
+ReferralProblem referralProblem(const Referral &trimmed, const Referral &placeholders)
 {
-    QString problem = checkAddresses(trimmed.email, trimmed.friendEmail);
-    if (problem.isEmpty())
-        problem = checkReferral(trimmed);
-    if (problem.isEmpty() && !requestFits(buildRequestUrl(trimmed)))
-        problem = RequestTooLongMessage;
+    ReferralProblem problem = checkAddresses(trimmed.email, trimmed.friendEmail);
+    if (problem == ReferralProblem::None)
+        problem = checkReferral(trimmed, placeholders);
+    if (problem == ReferralProblem::None && !requestFits(buildRequestUrl(trimmed)))
+        problem = ReferralProblem::RequestTooLong;
     return problem;
 }
 

@@ -6,27 +6,6 @@
 
 namespace Zentrova {
 
-inline const QString NamePlaceholder = QStringLiteral("Your Name");
-inline const QString EmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString MessagePlaceholder = QStringLiteral("Your Message");
-inline const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
-
-// The message box starts with a line break after the placeholder, so it is
-// not the placeholder and is sent as it stands.
-inline const QString InitialMessage = MessagePlaceholder + QStringLiteral("\r\n");
-
-inline const QString NameMissingMessage = QStringLiteral("Please Enter Your Name");
-inline const QString EmailMissingMessage = QStringLiteral("Please Enter Your Email");
-inline const QString MessageMissingMessage = QStringLiteral("Please Enter Your Message");
-inline const QString FriendNameMissingMessage = QStringLiteral("Please Enter Your Friend's Name");
-inline const QString FriendEmailMissingMessage = QStringLiteral("Please Enter Your Friend's Email");
-inline const QString DistinctAddressesMessage =
-    QStringLiteral("Please Enter Distinct Email Addresses");
-inline const QString ProperAddressMessage = QStringLiteral("Please Enter Proper Email Address");
-inline const QString SpaceInAddressMessage = QStringLiteral("Email Address Cannot Contain Space");
-inline const QString RequestTooLongMessage = QStringLiteral("Please Shorten Your Message");
-
 inline const QString RequestPath = QStringLiteral("/qvms-refer-a-friend.php");
 
 // The longest request the form opens. Common web servers refuse a longer
@@ -36,7 +15,17 @@ inline const QString RequestPath = QStringLiteral("/qvms-refer-a-friend.php");
 // on its way while the form looked as if it had gone.
 inline constexpr qsizetype MaxRequestLength = 8000;
 
-// The five entries, as typed into the boxes or as stored after trimming.
+// The longest text each single-line box takes. Even with every character
+// percent-encoded as three UTF-8 bytes (9 characters), the four single-line
+// boxes at this length leave the request room below MaxRequestLength, so
+// only the message can make it too long.
+inline constexpr int MaxEntryLength = 200;
+// The rest (the page's address, the keys, the product site and a short
+// message) needs a few hundred characters.
+static_assert(4 * 9 * MaxEntryLength + 600 <= MaxRequestLength);
+
+// The five entries, as typed into the boxes or as stored after trimming; or
+// the placeholder texts the boxes show while they hold nothing else.
 struct Referral
 {
     QString name;
@@ -52,12 +41,26 @@ struct Referral
 QString trimSpaces(const QString &text);
 Referral trimSpaces(const Referral &referral);
 
-// The checks the form's button makes on the two trimmed addresses: the
-// message to show, or an empty text when both pass.
-QString checkAddresses(const QString &email, const QString &friendEmail);
-// The entry checks, field by field in the order of the form: the message
-// for the first field that is empty or still its placeholder, or an empty text.
-QString checkReferral(const Referral &fields);
+// What the form's button can find wrong with the entries. The form tells the
+// user in words of its own.
+enum class ReferralProblem {
+    None,
+    NameMissing,
+    EmailMissing,
+    MessageMissing,
+    FriendNameMissing,
+    FriendEmailMissing,
+    AddressesNotDistinct,
+    AddressNotProper,
+    // The request would be longer than MaxRequestLength.
+    RequestTooLong,
+};
+
+// The checks the form's button makes on the two trimmed addresses.
+ReferralProblem checkAddresses(const QString &email, const QString &friendEmail);
+// The entry checks, field by field in the order of the form: the first field
+// that is empty or still shows its placeholder (as the boxes show it).
+ReferralProblem checkReferral(const Referral &fields, const Referral &placeholders);
 // The referral request for the stored fields. Every value is percent-encoded
 // as UTF-8, so whatever was typed arrives as the one value it was typed into.
 QString buildRequestUrl(const Referral &fields);
@@ -67,7 +70,7 @@ bool requestFits(const QString &request);
 
 // What a press of the form's button finds wrong with the trimmed entries:
 // the two addresses first, then each entry in the order of the form, then
-// the length of the request they make. Empty when the referral may go.
-QString referralProblem(const Referral &trimmed);
+// the length of the request they make.
+ReferralProblem referralProblem(const Referral &trimmed, const Referral &placeholders);
 
 } // namespace Zentrova

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The referral checks, their messages and the request sent to the browser.
+// The referral checks and the request sent to the browser.
 #include "web/referral.h"
 #include "web/siteaddresses.h"
 
@@ -8,7 +8,22 @@
 
 using namespace Zentrova;
 
+namespace Zentrova {
+// Names the problem in a failed comparison.
+char *toString(ReferralProblem problem)
+{
+    return QTest::toString(int(problem));
+}
+} // namespace Zentrova
+
 namespace {
+
+// What the boxes show while empty, in some language: the checks take them
+// as given.
+const Referral Placeholders{"Ihr Name", "Ihre E-Mail", "Ihre Nachricht", "Name des Freundes",
+                            "E-Mail des Freundes"};
+// The message box starts with a line break after its placeholder.
+const QString InitialMessage = Placeholders.message + "\r\n";
 
 const Referral Valid{QStringLiteral("Ann"), QStringLiteral("ann@home.example"), InitialMessage,
                      QStringLiteral("Bob"), QStringLiteral("bob@work.example")};
@@ -29,8 +44,8 @@ private slots:
     void trimSpaces_removesOuterSpacesOnly_data();
     void trimSpaces_removesOuterSpacesOnly();
 
-    void checkAddresses_givesFirstFailingMessage_data();
-    void checkAddresses_givesFirstFailingMessage();
+    void checkAddresses_reportsFirstFailure_data();
+    void checkAddresses_reportsFirstFailure();
 
     void checkReferral_reportsFirstMissingFieldInFormOrder_data();
     void checkReferral_reportsFirstMissingFieldInFormOrder();
@@ -45,6 +60,8 @@ private slots:
     void referralProblem_checksAddressesThenEntriesThenLength();
     void referralProblem_refusesRequestOverTheLimit_data();
     void referralProblem_refusesRequestOverTheLimit();
+    void singleLineEntries_atTheirLongest_leaveRoomForTheMessage_data();
+    void singleLineEntries_atTheirLongest_leaveRoomForTheMessage();
 };
 
 void TestReferral::trimSpaces_removesOuterSpacesOnly_data()
@@ -57,7 +74,7 @@ void TestReferral::trimSpaces_removesOuterSpacesOnly_data()
     QTest::newRow("outer spaces") << QStringLiteral("  a b  ") << QStringLiteral("a b");
     QTest::newRow("tabs stay") << QStringLiteral("\ta\t") << QStringLiteral("\ta\t");
     QTest::newRow("line breaks stay")
-        << QStringLiteral(" Your Message\r\n ") << QStringLiteral("Your Message\r\n");
+        << QStringLiteral(" Message\r\n ") << QStringLiteral("Message\r\n");
     QTest::newRow("non-breaking space stays")
         << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
 }
@@ -69,88 +86,95 @@ void TestReferral::trimSpaces_removesOuterSpacesOnly()
     QCOMPARE(trimSpaces(text), trimmed);
 }
 
-void TestReferral::checkAddresses_givesFirstFailingMessage_data()
+void TestReferral::checkAddresses_reportsFirstFailure_data()
 {
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("friendEmail");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<ReferralProblem>("problem");
 
-    QTest::newRow("both placeholders")
-        << EmailPlaceholder << FriendEmailPlaceholder << ProperAddressMessage;
+    const ReferralProblem none = ReferralProblem::None;
+    const ReferralProblem distinct = ReferralProblem::AddressesNotDistinct;
+    const ReferralProblem proper = ReferralProblem::AddressNotProper;
+    QTest::newRow("both placeholders") << "Your Email Address"
+                                       << "Friend's Email Address" << proper;
     QTest::newRow("same address") << "a@b.c"
-                                  << "a@b.c" << DistinctAddressesMessage;
+                                  << "a@b.c" << distinct;
     QTest::newRow("both empty are the same") << ""
-                                             << "" << DistinctAddressesMessage;
+                                             << "" << distinct;
     QTest::newRow("same without @ is still the same") << "abc"
-                                                      << "abc" << DistinctAddressesMessage;
+                                                      << "abc" << distinct;
     QTest::newRow("differ only in case") << "Ann@B.c"
-                                         << "ann@b.c" << QString();
+                                         << "ann@b.c" << none;
     QTest::newRow("no @ in mine") << "ann.b.c"
-                                  << "bob@b.c" << ProperAddressMessage;
+                                  << "bob@b.c" << proper;
     QTest::newRow("no @ in friend's") << "ann@b.c"
-                                      << "bob.b.c" << ProperAddressMessage;
+                                      << "bob.b.c" << proper;
     QTest::newRow("no dot in mine") << "ann@bc"
-                                    << "bob@b.c" << ProperAddressMessage;
+                                    << "bob@b.c" << proper;
     QTest::newRow("no dot in friend's") << "ann@b.c"
-                                        << "bob@bc" << ProperAddressMessage;
+                                        << "bob@bc" << proper;
     QTest::newRow("only dot before @") << "a.nn@bc"
-                                       << "b.ob@bc" << QString();
+                                       << "b.ob@bc" << none;
     QTest::newRow("nothing but @ and dot") << "@."
-                                           << ".@" << QString();
+                                           << ".@" << none;
     QTest::newRow("several @") << "a@@b.c"
-                               << "@b@.c" << QString();
+                               << "@b@.c" << none;
 }
 
-void TestReferral::checkAddresses_givesFirstFailingMessage()
+void TestReferral::checkAddresses_reportsFirstFailure()
 {
     QFETCH(QString, email);
     QFETCH(QString, friendEmail);
-    QFETCH(QString, message);
-    QCOMPARE(checkAddresses(email, friendEmail), message);
+    QFETCH(ReferralProblem, problem);
+    QCOMPARE(checkAddresses(email, friendEmail), problem);
 }
 
 void TestReferral::checkReferral_reportsFirstMissingFieldInFormOrder_data()
 {
     QTest::addColumn<Referral>("fields");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<ReferralProblem>("problem");
 
     const auto with = [](QString Referral::*field, const QString &value) {
         Referral fields = Valid;
         fields.*field = value;
         return fields;
     };
+    using enum ReferralProblem;
 
-    QTest::newRow("all valid") << Valid << QString();
-    QTest::newRow("name empty") << with(&Referral::name, QString()) << NameMissingMessage;
-    QTest::newRow("name spaces only") << with(&Referral::name, "   ") << NameMissingMessage;
+    QTest::newRow("all valid") << Valid << None;
+    QTest::newRow("name empty") << with(&Referral::name, QString()) << NameMissing;
+    QTest::newRow("name spaces only") << with(&Referral::name, "   ") << NameMissing;
     QTest::newRow("name placeholder in spaces")
-        << with(&Referral::name, "  Your Name ") << NameMissingMessage;
-    QTest::newRow("name placeholder other case") << with(&Referral::name, "your name") << QString();
-    QTest::newRow("email empty") << with(&Referral::email, QString()) << EmailMissingMessage;
-    QTest::newRow("message empty") << with(&Referral::message, QString()) << MessageMissingMessage;
+        << with(&Referral::name, "  " + Placeholders.name + " ") << NameMissing;
+    QTest::newRow("name placeholder other case")
+        << with(&Referral::name, Placeholders.name.toLower()) << None;
+    // The boxes show the placeholders of the user's language: the English
+    // text is then a name like any other.
+    QTest::newRow("another language's placeholder") << with(&Referral::name, "Your Name") << None;
+    QTest::newRow("email empty") << with(&Referral::email, QString()) << EmailMissing;
+    QTest::newRow("message empty") << with(&Referral::message, QString()) << MessageMissing;
     QTest::newRow("message with line break is not the placeholder")
-        << with(&Referral::message, InitialMessage) << QString();
+        << with(&Referral::message, InitialMessage) << None;
     QTest::newRow("friend's email empty")
-        << with(&Referral::friendEmail, QString()) << FriendEmailMissingMessage;
+        << with(&Referral::friendEmail, QString()) << FriendEmailMissing;
 
-    Referral allMissing{NamePlaceholder, EmailPlaceholder, MessagePlaceholder,
-                        FriendNamePlaceholder, FriendEmailPlaceholder};
-    QTest::newRow("all placeholders: name first") << allMissing << NameMissingMessage;
+    Referral allMissing = Placeholders;
+    QTest::newRow("all placeholders: name first") << allMissing << NameMissing;
     allMissing.name = QStringLiteral("Ann");
-    QTest::newRow("then e-mail") << allMissing << EmailMissingMessage;
+    QTest::newRow("then e-mail") << allMissing << EmailMissing;
     allMissing.email = QStringLiteral("a@b.c");
-    QTest::newRow("then message") << allMissing << MessageMissingMessage;
+    QTest::newRow("then message") << allMissing << MessageMissing;
     allMissing.message = QStringLiteral("Hi");
-    QTest::newRow("then friend's name") << allMissing << FriendNameMissingMessage;
+    QTest::newRow("then friend's name") << allMissing << FriendNameMissing;
     allMissing.friendName = QStringLiteral("Bob");
-    QTest::newRow("then friend's e-mail") << allMissing << FriendEmailMissingMessage;
+    QTest::newRow("then friend's e-mail") << allMissing << FriendEmailMissing;
 }
 
 void TestReferral::checkReferral_reportsFirstMissingFieldInFormOrder()
 {
     QFETCH(Referral, fields);
-    QFETCH(QString, message);
-    QCOMPARE(checkReferral(fields), message);
+    QFETCH(ReferralProblem, problem);
+    QCOMPARE(checkReferral(fields, Placeholders), problem);
 }
 
 void TestReferral::buildRequest_keepsAddressPathAndKeyOrder()
@@ -174,8 +198,8 @@ void TestReferral::buildRequest_keepsAddressPathAndKeyOrder()
 void TestReferral::buildRequest_carriesUntouchedMessageWithItsLineBreak()
 {
     const QString request = buildRequestUrl(Valid);
-    QVERIFY2(request.contains("&taf3=Your%20Message%0D%0A&taf4="), qPrintable(request));
-    QCOMPARE(decodedItems(request).at(2).second, QStringLiteral("Your Message\r\n"));
+    QVERIFY2(request.contains("&taf3=Ihre%20Nachricht%0D%0A&taf4="), qPrintable(request));
+    QCOMPARE(decodedItems(request).at(2).second, InitialMessage);
 }
 
 void TestReferral::buildRequest_deliversEachTypedValueAsOneValue_data()
@@ -201,7 +225,7 @@ void TestReferral::buildRequest_deliversEachTypedValueAsOneValue()
     // The same text in every field the user can type into.
     const Referral fields{typed, typed + "@a.b", typed, typed, "f" + typed + "@c.d"};
 
-    QVERIFY(referralProblem(trimSpaces(fields)).isEmpty());
+    QCOMPARE(referralProblem(trimSpaces(fields), Placeholders), ReferralProblem::None);
     const QUrl request(buildRequestUrl(fields));
     QVERIFY(request.isValid());
 
@@ -223,29 +247,30 @@ void TestReferral::referralProblem_acceptsTrimmedValidEntries()
                          "  bob@work.example"};
     const Referral trimmed = trimSpaces(typed);
     QCOMPARE(trimmed, Valid);
-    QCOMPARE(referralProblem(trimmed), QString());
+    QCOMPARE(referralProblem(trimmed, Placeholders), ReferralProblem::None);
 }
 
 void TestReferral::referralProblem_checksAddressesThenEntriesThenLength_data()
 {
     QTest::addColumn<Referral>("typed");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<ReferralProblem>("problem");
 
-    QTest::newRow("untouched form") << Referral{NamePlaceholder, EmailPlaceholder, InitialMessage,
-                                                FriendNamePlaceholder, FriendEmailPlaceholder}
-                                    << ProperAddressMessage;
+    Referral untouched = Placeholders;
+    untouched.message = InitialMessage;
+    QTest::newRow("untouched form") << untouched << ReferralProblem::AddressNotProper;
     QTest::newRow("same address after trimming")
-        << Referral{"Ann", "a@b.c ", InitialMessage, "Bob", " a@b.c"} << DistinctAddressesMessage;
+        << Referral{"Ann", "a@b.c ", InitialMessage, "Bob", " a@b.c"}
+        << ReferralProblem::AddressesNotDistinct;
     QTest::newRow("missing name before overlong message")
-        << Referral{"Your Name", "a@b.c", QString(MaxRequestLength, 'x'), "Bob", "b@b.c"}
-        << NameMissingMessage;
+        << Referral{Placeholders.name, "a@b.c", QString(MaxRequestLength, 'x'), "Bob", "b@b.c"}
+        << ReferralProblem::NameMissing;
 }
 
 void TestReferral::referralProblem_checksAddressesThenEntriesThenLength()
 {
     QFETCH(Referral, typed);
-    QFETCH(QString, message);
-    QCOMPARE(referralProblem(trimSpaces(typed)), message);
+    QFETCH(ReferralProblem, problem);
+    QCOMPARE(referralProblem(trimSpaces(typed), Placeholders), problem);
 }
 
 void TestReferral::referralProblem_refusesRequestOverTheLimit_data()
@@ -273,11 +298,30 @@ void TestReferral::referralProblem_refusesRequestOverTheLimit()
     const QString fitting = buildRequestUrl(longest);
     QVERIFY(fitting.size() > MaxRequestLength - encoded);
     QVERIFY(requestFits(fitting));
-    QCOMPARE(referralProblem(longest), QString());
+    QCOMPARE(referralProblem(longest, Placeholders), ReferralProblem::None);
 
     const Referral tooLong = withMessage(unit.repeated(units + 1));
     QVERIFY(!requestFits(buildRequestUrl(tooLong)));
-    QCOMPARE(referralProblem(tooLong), RequestTooLongMessage);
+    QCOMPARE(referralProblem(tooLong, Placeholders), ReferralProblem::RequestTooLong);
+}
+
+void TestReferral::singleLineEntries_atTheirLongest_leaveRoomForTheMessage_data()
+{
+    QTest::addColumn<QString>("unit");
+    // The characters that take the most room encoded: 3, 9 and 12 for two.
+    QTest::newRow("ampersands") << QStringLiteral("&");
+    QTest::newRow("three UTF-8 bytes") << QStringLiteral("山");
+    QTest::newRow("surrogate pairs") << QStringLiteral("😀");
+}
+
+void TestReferral::singleLineEntries_atTheirLongest_leaveRoomForTheMessage()
+{
+    QFETCH(QString, unit);
+    // As long as a box takes them: its length counts UTF-16 code units.
+    const QString longest = unit.repeated(MaxEntryLength / unit.size());
+    QCOMPARE(longest.size(), MaxEntryLength);
+    const Referral fields{longest, longest + "@a.b", InitialMessage, longest, longest + "@c.d"};
+    QVERIFY(requestFits(buildRequestUrl(fields)));
 }
 
 QTEST_MAIN(TestReferral)

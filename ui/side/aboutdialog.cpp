@@ -14,8 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace Zentrova {
 
@@ -50,34 +48,6 @@ LinkButton *makeLink(QWidget *parent, const QString &name, const QString &text)
     return link;
 }
 
-// The style tints the default button's face with its highlight colour; this
-// button keeps the flat face of its palette's button colour, inside the
-// style's own border, caption and focus cue, drawn as QPushButton draws them.
-class FlatFaceButton final : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.features &= ~QStyleOptionButton::DefaultButton;
-        painter.drawControl(QStyle::CE_PushButtonBevel, option);
-        const QColor face = palette().color(QPalette::Button);
-        painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(110) : face);
-        painter.drawControl(QStyle::CE_PushButtonLabel, option);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
-            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-};
-
 } // namespace
 
 AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
@@ -96,7 +66,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     // The default button takes Enter and QDialog's Esc rejects, wherever the
     // focus is: the links answer Space alone.
-    auto *okButton = new FlatFaceButton(QStringLiteral("OK"), this);
+    auto *okButton = new UntintedPushButton(tr("OK"), this, UntintedPushButton::Face::Flat);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(Look::uiFont(8.25, true));
     QPalette face = okButton->palette();
@@ -117,8 +87,8 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     auto *descriptionLabel =
         makeLabel(this, QStringLiteral("descriptionLabel"),
-                  QStringLiteral("Zentrova shows you how the different dice patterns relate "
-                                 "to the twelve signs of the zodiac, planets and houses."),
+                  tr("Zentrova shows you how the different dice patterns relate to the twelve "
+                     "signs of the zodiac, planets and houses."),
                   LightYellow, Look::windowFont());
     descriptionLabel->setWordWrap(true);
     descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -130,22 +100,23 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     SideLook::sizeToText(titleLabel, TextRightEdge);
 
     auto *brandingDetailsLink = makeLink(this, QStringLiteral("brandingDetailsLink"),
-                                         QStringLiteral("Click here for more details"));
+                                         //: Opens the page about a fully branded copy
+                                         tr("Click here for more details"));
     Look::place(brandingDetailsLink, 2760, 2265, 2295, 195);
     SideLook::sizeToText(brandingDetailsLink, TextRightEdge);
 
     auto *offerLabel =
         makeLabel(this, QStringLiteral("offerLabel"),
-                  QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                 "and make money online. Get this software fully branded for "
-                                 "your website."),
+                  tr("Home Business Opportunity. Start your own Internet business and make "
+                     "money online. Get this software fully branded for your website."),
                   Yellow, Look::uiFont(8.25, true));
     offerLabel->setWordWrap(true);
     offerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(offerLabel, 210, 1680, 4845, 580);
 
     auto *homePageLink = makeLink(this, QStringLiteral("homePageLink"),
-                                  QStringLiteral("Click here to visit ") + MainSiteAddress);
+                                  //: %1 is the web site address (a link)
+                                  tr("Click here to visit %1").arg(MainSiteAddress));
     Look::place(homePageLink, 1005, 1155, 4050, 195);
     SideLook::sizeToText(homePageLink, TextRightEdge);
 

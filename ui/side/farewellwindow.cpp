@@ -21,6 +21,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <iterator>
 
 namespace Zentrova {
 
@@ -30,18 +31,93 @@ const QColor Navy(0, 0, 128);
 const QColor DarkBlue(0, 0, 192);
 const QColor Yellow(255, 255, 0);
 
+// Translated where they are shown.
+const char *const SupportMessageSources[] = {
+    QT_TRANSLATE_NOOP("Zentrova::FarewellWindow",
+                      "Quorvane Softwares, such as this can be created and maintained only with "
+                      "your support. The best way to support Quorvane is to visit Quorvane "
+                      "regularly and take part in the discussions and other activities on the "
+                      "board."),
+    QT_TRANSLATE_NOOP("Zentrova::FarewellWindow",
+                      "Visit Quorvane regularly. Support Quorvane by taking part in the "
+                      "discussions and other activities. These softwares cannot be supported and "
+                      "maintained, without you regularly visiting Quorvane"),
+    QT_TRANSLATE_NOOP("Zentrova::FarewellWindow",
+                      "Quorvane is a FREE online discussion forum for all things mystic. To help "
+                      "Quorvane develop and maintain this software visit Quorvane regularly."),
+    QT_TRANSLATE_NOOP("Zentrova::FarewellWindow",
+                      "Quorvane needs your help. All you need to do is visit Quorvane regularly "
+                      "and take part in the various discussions and activites to help us "
+                      "maintain and develop more Quorvane Softwares."),
+};
+constexpr int SupportMessageCount = int(std::size(SupportMessageSources));
+
 // The two paragraphs are joined by a run of spaces that pushes the second
 // onto a line of its own once the label wraps.
-const QString InvitationText =
-    QStringLiteral("If you have enjoyed this software you will surely be interested in our other "
-                   "Quorvane Softwares. From a single software, we have now grown to become the "
-                   "world\u2019s largest resource of quorvane softwares. Be it astrology, psychic, "
-                   "tarot, numerology or occult, we have programs in all fields thus giving our "
-                   "users a wide choice depending on their interests.") +
-    QString(61, QLatin1Char(' ')) +
-    QStringLiteral("All the programs in the Quorvane Softwares suite are simple and easy to use. "
-                   "They are not only fun to use but also very informative. Try them out today and "
-                   "share your experience with your friends and family. ");
+QString invitationText()
+{
+    return FarewellWindow::tr(
+               "If you have enjoyed this software you will surely be interested in our other "
+               "Quorvane Softwares. From a single software, we have now grown to become the "
+               "world’s largest resource of quorvane softwares. Be it astrology, psychic, "
+               "tarot, numerology or occult, we have programs in all fields thus giving our "
+               "users a wide choice depending on their interests.") +
+           QString(61, QLatin1Char(' ')) +
+           FarewellWindow::tr(
+               "All the programs in the Quorvane Softwares suite are simple and easy to use. "
+               "They are not only fun to use but also very informative. Try them out today and "
+               "share your experience with your friends and family. ");
+}
+
+Referral placeholderTexts()
+{
+    return {
+        //: Shown in the empty box for the user's own name
+        FarewellWindow::tr("Your Name"),
+        //: Shown in the empty box for the user's own e-mail address
+        FarewellWindow::tr("Your Email Address"),
+        //: Shown in the empty box for the message to the friend
+        FarewellWindow::tr("Your Message"),
+        //: Shown in the empty box for the friend's name
+        FarewellWindow::tr("Friend's Name"),
+        //: Shown in the empty box for the friend's e-mail address
+        FarewellWindow::tr("Friend's Email Address"),
+    };
+}
+
+QString problemText(ReferralProblem problem)
+{
+    switch (problem) {
+    case ReferralProblem::NameMissing:
+        return FarewellWindow::tr("Please Enter Your Name");
+    case ReferralProblem::EmailMissing:
+        return FarewellWindow::tr("Please Enter Your Email");
+    case ReferralProblem::MessageMissing:
+        return FarewellWindow::tr("Please Enter Your Message");
+    case ReferralProblem::FriendNameMissing:
+        return FarewellWindow::tr("Please Enter Your Friend's Name");
+    case ReferralProblem::FriendEmailMissing:
+        return FarewellWindow::tr("Please Enter Your Friend's Email");
+    case ReferralProblem::AddressesNotDistinct:
+        return FarewellWindow::tr("Please Enter Distinct Email Addresses");
+    case ReferralProblem::AddressNotProper:
+        return FarewellWindow::tr("Please Enter Proper Email Address");
+    case ReferralProblem::RequestTooLong:
+        // The single-line boxes are too short to make the request too long.
+        return FarewellWindow::tr("Please Shorten Your Message");
+    case ReferralProblem::None:
+        break;
+    }
+    return {};
+}
+
+// Enter presses it as Space does, though the window is no dialog.
+QPushButton *makeEnterButton(const QString &text, QWidget *parent)
+{
+    auto *button = new UntintedPushButton(text, parent);
+    button->setAutoDefault(true);
+    return button;
+}
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -64,27 +140,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 } // namespace
 
-const std::array<QString, 4> FarewellWindow::SupportMessages = {
-    QStringLiteral("Quorvane Softwares, such as this can be created and maintained only with your "
-                   "support. The best way to support Quorvane is to visit Quorvane regularly and "
-                   "take part in the discussions and other activities on the board."),
-    QStringLiteral(
-        "Visit Quorvane regularly. Support Quorvane by taking part in the discussions and "
-        "other activities. These softwares cannot be supported and maintained, without "
-        "you regularly visiting Quorvane"),
-    QStringLiteral("Quorvane is a FREE online discussion forum for all things mystic. To help "
-                   "Quorvane develop and maintain this software visit Quorvane regularly."),
-    QStringLiteral("Quorvane needs your help. All you need to do is visit Quorvane regularly and "
-                   "take part in the various discussions and activites to help us maintain and "
-                   "develop more Quorvane Softwares."),
-};
-
 FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           // Above every ordinary window, the browser opened from its links too.
                           Qt::WindowStaysOnTopHint),
-      m_platform(platform)
+      m_platform(platform), m_placeholders(placeholderTexts())
 {
     setObjectName(QStringLiteral("farewellWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -95,13 +156,14 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     setFixedSize(Look::px(11115), Look::px(4725));
 
     // The controls are created in their Tab order; labels and frames take no focus.
-    auto *exitButton = new QPushButton(QStringLiteral("E&xit"), this);
+    //: Closes the window and ends the program
+    auto *exitButton = makeEnterButton(tr("E&xit"), this);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     Look::place(exitButton, 6000, 2760, 1245, 375);
 
-    m_visitForumCheckBox = new QCheckBox(QStringLiteral("Click Here To Visit ") +
-                                             siteHost(MainSiteAddress) + QStringLiteral(" Now"),
-                                         this);
+    //: %1 is the web site host name (a check box that opens the site)
+    m_visitForumCheckBox =
+        new QCheckBox(tr("Click Here To Visit %1 Now").arg(siteHost(MainSiteAddress)), this);
     m_visitForumCheckBox->setObjectName(QStringLiteral("visitForumCheckBox"));
     m_visitForumCheckBox->setFont(Look::uiFont(14.25));
     Look::setTextColour(m_visitForumCheckBox, DarkBlue);
@@ -115,8 +177,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     iconLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(iconLabel, 360, 120, 540, 540);
 
-    auto *titleLabel =
-        makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(), Look::uiFont(18));
+    auto *titleLabel = makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(),
+                                 SideLook::desktopSansFont(18));
     Look::place(titleLabel, 1080, 240, 3015, 435);
     SideLook::sizeToText(titleLabel, Look::px(7185));
 
@@ -129,17 +191,17 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     QGroupBox *referralGroup = createReferralGroup();
     Look::place(referralGroup, 120, 3240, 7065, 1455);
 
-    auto *downloadGroup = makeFrame(this, QStringLiteral("downloadGroup"),
-                                    QStringLiteral("Download Quorvane Softwares"));
+    auto *downloadGroup =
+        makeFrame(this, QStringLiteral("downloadGroup"), tr("Download Quorvane Softwares"));
     Look::place(downloadGroup, 7320, 120, 3735, 4575);
 
     auto *invitationLabel = makeLabel(downloadGroup, QStringLiteral("invitationLabel"),
-                                      InvitationText, Look::uiFont(9));
+                                      invitationText(), Look::uiFont(9));
     invitationLabel->setWordWrap(true);
     invitationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(invitationLabel, 120, 360, 3495, 3855);
 
-    auto *softwaresLink = new LinkButton(QStringLiteral("Click Here To Visit Quorvane Softwares"),
+    auto *softwaresLink = new LinkButton(tr("Click Here To Visit Quorvane Softwares"),
                                          downloadGroup, LinkButton::Keys::SpaceOnly);
     softwaresLink->setObjectName(QStringLiteral("softwaresLink"));
     softwaresLink->setFont(Look::uiFont(9, true, true));
@@ -155,18 +217,20 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     connect(m_visitForumCheckBox, &QCheckBox::toggled, this, &FarewellWindow::visitForum);
     connect(softwaresLink, &LinkButton::clicked, this, &FarewellWindow::openSoftwaresPage);
 
-    chooseSupportMessage();
+    // The program seeds the random source before it opens this window.
+    m_supportMessageLabel->setText(
+        supportMessages().at(supportMessageIndex(m_platform.random().next())));
     Look::centreOnScreen(this);
 }
 
 QGroupBox *FarewellWindow::createReferralGroup()
 {
-    QGroupBox *group =
-        makeFrame(this, QStringLiteral("referralGroup"), QStringLiteral("Refer A Friend"));
+    QGroupBox *group = makeFrame(this, QStringLiteral("referralGroup"), tr("Refer A Friend"));
     const auto addEdit = [group](const QString &name, const QString &placeholder,
                                  const QString &accessibleName) {
         auto *edit = new ReferralLineEdit(placeholder, group);
         edit->setObjectName(name);
+        edit->setMaxLength(MaxEntryLength);
         // Otherwise a screen reader names every box after the frame's caption.
         edit->setAccessibleName(accessibleName);
         edit->setFont(Look::windowFont());
@@ -174,37 +238,46 @@ QGroupBox *FarewellWindow::createReferralGroup()
         return edit;
     };
 
-    m_nameEdit = addEdit(QStringLiteral("nameEdit"), NamePlaceholder, QStringLiteral("Your name"));
+    m_nameEdit = addEdit(QStringLiteral("nameEdit"), m_placeholders.name,
+                         //: Accessible name of the box for the user's own name
+                         tr("Your name"));
     Look::place(m_nameEdit, 85, 360, 3375, 285);
 
-    auto *referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), group);
+    //: Opens the referral page in the web browser
+    auto *referButton = makeEnterButton(tr("Refer A Friend &Now"), group);
     referButton->setObjectName(QStringLiteral("referButton"));
     referButton->setFont(Look::uiFont(8.25, true));
     Look::useDesktopColours(referButton);
     Look::place(referButton, 1920, 1080, 3375, 285);
 
-    m_emailEdit = addEdit(QStringLiteral("emailEdit"), EmailPlaceholder,
-                          QStringLiteral("Your e-mail address"));
+    m_emailEdit = addEdit(QStringLiteral("emailEdit"), m_placeholders.email,
+                          //: Accessible name of the box for the user's own address
+                          tr("Your e-mail address"));
     m_emailEdit->setRefusesSpaces(true);
     Look::place(m_emailEdit, 3600, 360, 3375, 285);
 
-    m_friendEmailEdit = addEdit(QStringLiteral("friendEmailEdit"), FriendEmailPlaceholder,
-                                QStringLiteral("Friend's e-mail address"));
+    m_friendEmailEdit = addEdit(QStringLiteral("friendEmailEdit"), m_placeholders.friendEmail,
+                                //: Accessible name of the box for the friend's address
+                                tr("Friend's e-mail address"));
     m_friendEmailEdit->setRefusesSpaces(true);
     Look::place(m_friendEmailEdit, 3600, 720, 3375, 285);
 
-    m_friendNameEdit = addEdit(QStringLiteral("friendNameEdit"), FriendNamePlaceholder,
-                               QStringLiteral("Friend's name"));
+    m_friendNameEdit = addEdit(QStringLiteral("friendNameEdit"), m_placeholders.friendName,
+                               //: Accessible name of the box for the friend's name
+                               tr("Friend's name"));
     Look::place(m_friendNameEdit, 85, 720, 3375, 285);
 
     // It lies below the frame's lower edge: clipped away, yet still reached
     // with Tab, so in ordinary use its first text is what goes out.
-    m_messageEdit = new ReferralTextEdit(MessagePlaceholder, group);
+    m_messageEdit = new ReferralTextEdit(m_placeholders.message, group);
     m_messageEdit->setObjectName(QStringLiteral("messageEdit"));
-    m_messageEdit->setAccessibleName(QStringLiteral("Message"));
+    //: Accessible name of the box for the message to the friend
+    m_messageEdit->setAccessibleName(tr("Message"));
     m_messageEdit->setFont(Look::windowFont());
     Look::useDesktopColours(m_messageEdit);
-    m_messageEdit->setText(InitialMessage);
+    // A line break after the placeholder: not the placeholder, so it is sent
+    // as it stands.
+    m_messageEdit->setText(m_placeholders.message + QStringLiteral("\r\n"));
     Look::place(m_messageEdit, 4800, 3600, 1815, 495);
 
     connect(referButton, &QPushButton::clicked, this, &FarewellWindow::referFriend);
@@ -215,11 +288,17 @@ QGroupBox *FarewellWindow::createReferralGroup()
     return group;
 }
 
-void FarewellWindow::chooseSupportMessage()
+QStringList FarewellWindow::supportMessages()
 {
-    const double r = m_platform.random().next();
-    const int index = std::clamp(int(4 * r), 0, 3);
-    m_supportMessageLabel->setText(SupportMessages.at(index));
+    QStringList texts;
+    for (const char *source : SupportMessageSources)
+        texts.append(tr(source));
+    return texts;
+}
+
+int FarewellWindow::supportMessageIndex(double draw)
+{
+    return std::clamp(int(SupportMessageCount * draw), 0, SupportMessageCount - 1);
 }
 
 void FarewellWindow::closeEvent(QCloseEvent *event)
@@ -247,11 +326,12 @@ void FarewellWindow::referFriend()
     const Referral fields =
         trimSpaces(Referral{m_nameEdit->text(), m_emailEdit->text(), m_messageEdit->text(),
                             m_friendNameEdit->text(), m_friendEmailEdit->text()});
-    const QString problem = referralProblem(fields);
-    if (!problem.isEmpty()) {
-        showInputProblem(problem);
-        // The message is the one entry meant to run long.
-        if (problem == RequestTooLongMessage)
+    const ReferralProblem problem = referralProblem(fields, m_placeholders);
+    if (problem != ReferralProblem::None) {
+        showInputProblem(problemText(problem));
+        // The single-line boxes' lengths leave the message as the one entry
+        // that can make the request too long.
+        if (problem == ReferralProblem::RequestTooLong)
             m_messageEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -260,7 +340,7 @@ void FarewellWindow::referFriend()
 
 void FarewellWindow::refuseSpace(QWidget *box)
 {
-    showInputProblem(SpaceInAddressMessage);
+    showInputProblem(tr("Email Address Cannot Contain Space"));
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,9 +3,9 @@
 // refer-a-friend form and the way out of the program.
 #pragma once
 
-#include <QWidget>
+#include "web/referral.h"
 
-#include <array>
+#include <QWidget>
 
 class QCheckBox;
 class QCloseEvent;
@@ -27,10 +27,13 @@ class FarewellWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(FarewellWindow)
 
 public:
-    // One of them, drawn at random, is shown each time the window opens.
-    static const std::array<QString, 4> SupportMessages;
-
     explicit FarewellWindow(Platform &platform, QWidget *parent = nullptr);
+
+    // One of them, drawn at random, is shown each time the window opens.
+    static QStringList supportMessages();
+    // The one of supportMessages() a draw in [0, 1) selects: each takes a
+    // quarter of the range.
+    static int supportMessageIndex(double draw);
 
 signals:
     // The user closed the window or chose Exit: the program should end.
@@ -45,13 +48,15 @@ private slots:
     void referFriend();
 
 private:
-    void chooseSupportMessage();
     QGroupBox *createReferralGroup();
     void refuseSpace(QWidget *box);
+    void refuseReferral(ReferralProblem problem);
     // An input problem: error icon, OK, the program's title.
     void showInputProblem(const QString &text);
 
     Platform &m_platform;
+    // What the boxes show while empty, in the user's language.
+    const Referral m_placeholders;
 
     QCheckBox *m_visitForumCheckBox = nullptr;
     QLabel *m_supportMessageLabel = nullptr;

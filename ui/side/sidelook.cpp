@@ -1,9 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "ui/side/sidelook.h"
 
+#include <QFontDatabase>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace Zentrova {
+
+void UntintedPushButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.features &= ~QStyleOptionButton::DefaultButton;
+    if (m_face == Face::Styled) {
+        painter.drawControl(QStyle::CE_PushButton, option);
+        return;
+    }
+    // As QPushButton draws itself, with the face filled in between.
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    const QColor face = palette().color(QPalette::Button);
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), isDown() ? face.darker(110) : face);
+    painter.drawControl(QStyle::CE_PushButtonLabel, option);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+} // namespace Zentrova
 
 namespace Zentrova::SideLook {
 
@@ -22,6 +52,14 @@ void sizeToText(QWidget *label, int rightEdge)
     }
     const int left = std::max(0, std::min(corner.x(), rightEdge - label->width()));
     label->move(left, corner.y());
+}
+
+QFont desktopSansFont(qreal pointSize)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
 }
 
 } // namespace Zentrova::SideLook

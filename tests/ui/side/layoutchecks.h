@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Checks shared by the side windows' tests: how the controls sit, which way
-// Tab goes, what a screen reader finds and where the links lead.
+// Tab goes, what a screen reader finds, which texts are translated, where the
+// links lead, and the windows a failed test leaves behind.
 #pragma once
 
 #include "web/siteaddresses.h"
@@ -8,12 +9,16 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 namespace Zentrova::Testing {
@@ -115,6 +120,70 @@ inline bool isUnderConfiguredSite(const QUrl &address)
             return true;
     }
     return address == QUrl(HomePageAddress);
+}
+
+// Translates every text of the program's own classes into itself between
+// marks, so a test tells the texts that went through tr() from those that
+// did not.
+class MarkingTranslator final : public QTranslator
+{
+public:
+    static QString marked(const QString &text) { return u'\u2039' + text + u'\u203a'; }
+
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (!QByteArrayView(context).startsWith("Zentrova::"))
+            return {};
+        return marked(QString::fromUtf8(sourceText));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The texts under root that a MarkingTranslator did not mark: captions,
+// labels, box contents, accessible names and descriptions. Controls named in
+// exempt show no translated text (a version number, an address).
+inline QStringList unmarkedTexts(const QWidget *root, const QSet<QString> &exempt)
+{
+    QStringList unmarked;
+    const auto check = [&unmarked](const QWidget *widget, const QString &text) {
+        const QString shown = text.trimmed();
+        if (!shown.isEmpty() && !(shown.startsWith(u'\u2039') && shown.endsWith(u'\u203a')))
+            unmarked << widget->objectName() + ": " + shown.left(40);
+    };
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || exempt.contains(widget->objectName()))
+            continue;
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            check(widget, label->text());
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            check(widget, button->text());
+        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            check(widget, group->title());
+        else if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+            check(widget, edit->text());
+        else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+            check(widget, box->toPlainText());
+        check(widget, widget->accessibleName());
+        check(widget, widget->accessibleDescription());
+    }
+    return unmarked;
+}
+
+// Deletes the windows a test left open (a failed check returns before it
+// closes them) and tells their names, so the next test starts clean.
+inline QStringList deleteLeftoverWindows()
+{
+    QStringList names;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows) {
+        if (window) {
+            names << window->objectName();
+            delete window.data();
+        }
+    }
+    return names;
 }
 
 } // namespace Zentrova::Testing

