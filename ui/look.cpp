@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
@@ -201,6 +202,38 @@ QIcon programIcon()
         return files;
     }();
     return icon;
+}
+
+namespace {
+
+// The label's own font, before any fitting, kept with the label.
+constexpr char DesignedFontProperty[] = "zentrovaDesignedFont";
+
+bool textFits(const QWidget *control)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (label && label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    const QSize wanted = control->sizeHint();
+    return wanted.width() <= control->width() && wanted.height() <= control->height();
+}
+
+} // namespace
+
+bool fitText(QWidget *control)
+{
+    const QVariant designed = control->property(DesignedFontProperty);
+    if (designed.isValid())
+        control->setFont(designed.value<QFont>());
+    else
+        control->setProperty(DesignedFontProperty, control->font());
+    QFont font = control->font();
+    const qreal floor = std::max(7.0, 0.8 * font.pointSizeF());
+    while (!textFits(control) && font.pointSizeF() - 0.25 >= floor) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        control->setFont(font);
+    }
+    return textFits(control);
 }
 
 } // namespace Zentrova::Look

@@ -146,9 +146,11 @@ void MainWindow::buildDiceView()
            "zodiac, planets and houses. Click here to get your reading now!"));
     invitation->setWordWrap(true);
     Look::place(invitation, 862, 240, 5880, 615);
+    Look::fitText(invitation);
     QLabel *hint = textLabel(m_diceView, QStringLiteral("diceHintLabel"),
                              tr("Click on the Dice for An Zentrova Reading"));
     Look::place(hint, 1695, 1215, 4215, 195);
+    Look::fitText(hint);
 
     struct Choice
     {

@@ -94,6 +94,7 @@ void ReadingPage::showRow(const QString &name, const QString &significance, cons
     m_name->setText(name);
     m_name->adjustSize();
     m_significance->setText(significance);
+    Look::fitText(m_significance);
     if (m_picture)
         m_picture->setPixmap(picture);
 }

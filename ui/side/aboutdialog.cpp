@@ -93,6 +93,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     descriptionLabel->setWordWrap(true);
     descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(descriptionLabel, 750, 390, 4305, 765);
+    Look::fitText(descriptionLabel);
 
     auto *titleLabel = makeLabel(this, QStringLiteral("titleLabel"), titleWithVersion(), Qt::white,
                                  Look::uiFont(12, true));
@@ -113,6 +114,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
     offerLabel->setWordWrap(true);
     offerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(offerLabel, 210, 1680, 4845, 580);
+    Look::fitText(offerLabel);
 
     auto *homePageLink = makeLink(this, QStringLiteral("homePageLink"),
                                   //: %1 is the web site address (a link)

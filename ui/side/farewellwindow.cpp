@@ -170,6 +170,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     Look::setClickable(m_visitForumCheckBox);
     m_visitForumCheckBox->setChecked(true);
     Look::place(m_visitForumCheckBox, 30, 2040, 7185, 555);
+    Look::fitText(m_visitForumCheckBox);
 
     auto *iconLabel = new QLabel(this);
     iconLabel->setObjectName(QStringLiteral("iconLabel"));
@@ -200,6 +201,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     invitationLabel->setWordWrap(true);
     invitationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(invitationLabel, 120, 360, 3495, 3855);
+    Look::fitText(invitationLabel);
 
     auto *softwaresLink = new LinkButton(tr("Click Here To Visit Quorvane Softwares"),
                                          downloadGroup, LinkButton::Keys::SpaceOnly);
@@ -220,6 +222,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     // The program seeds the random source before it opens this window.
     m_supportMessageLabel->setText(
         supportMessages().at(supportMessageIndex(m_platform.random().next())));
+    Look::fitText(m_supportMessageLabel);
     Look::centreOnScreen(this);
 }
 
