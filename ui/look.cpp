@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -211,9 +212,12 @@ constexpr char DesignedFontProperty[] = "zentrovaDesignedFont";
 
 bool textFits(const QWidget *control)
 {
-    const auto *label = qobject_cast<const QLabel *>(control);
-    if (label && label->wordWrap())
-        return label->heightForWidth(label->width()) <= label->height();
+    // A framed box's caption stands in its top line.
+    if (const auto *box = qobject_cast<const QGroupBox *>(control))
+        return box->fontMetrics().horizontalAdvance(box->title()) + 4 <= box->width();
+    // A wrapping text needs its height at the control's width.
+    if (control->hasHeightForWidth())
+        return control->heightForWidth(control->width()) <= control->height();
     const QSize wanted = control->sizeHint();
     return wanted.width() <= control->width() && wanted.height() <= control->height();
 }

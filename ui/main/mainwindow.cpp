@@ -127,6 +127,7 @@ void MainWindow::buildWindow()
                                 "Visit %1 Now.")
                                  .arg(siteHost(MainSiteAddress)));
     Look::place(m_forumLink, 1207, 30, 5190, 435);
+    Look::fitText(m_forumLink);
     connect(m_forumLink, &LinkButton::clicked, this, &MainWindow::openHomePage);
 
     m_views = new QStackedWidget(client);
@@ -294,6 +295,7 @@ void MainWindow::buildBrandBand()
     for (LinkButton *link : {m_coBrandingLink, m_fullBrandingLink}) {
         Look::setBackground(link, Qt::black);
         addStacked(m_brandLinks, link);
+        Look::fitText(link);
     }
     // Of two links in one place the later one lies on top until the start-up
     // draw decides.

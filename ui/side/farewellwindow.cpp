@@ -191,10 +191,12 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
 
     QGroupBox *referralGroup = createReferralGroup();
     Look::place(referralGroup, 120, 3240, 7065, 1455);
+    Look::fitText(referralGroup);
 
     auto *downloadGroup =
         makeFrame(this, QStringLiteral("downloadGroup"), tr("Download Quorvane Softwares"));
     Look::place(downloadGroup, 7320, 120, 3735, 4575);
+    Look::fitText(downloadGroup);
 
     auto *invitationLabel = makeLabel(downloadGroup, QStringLiteral("invitationLabel"),
                                       invitationText(), Look::uiFont(9));

@@ -52,8 +52,15 @@ inline QStringList layoutProblems(const QWidget *root, const QSet<QString> &mayL
             if (wanted.width() > room.width() || wanted.height() > room.height())
                 problems << name + " cuts its text";
         } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
-            if (button->sizeHint().width() > room.width() || metrics.height() > room.height())
+            const bool cut =
+                button->hasHeightForWidth()
+                    ? button->heightForWidth(room.width()) > room.height()
+                    : button->sizeHint().width() > room.width() || metrics.height() > room.height();
+            if (cut)
                 problems << name + " cuts its text";
+        } else if (auto *box = qobject_cast<QGroupBox *>(child)) {
+            if (metrics.horizontalAdvance(box->title()) + 4 > room.width())
+                problems << name + " cuts its caption";
         } else if (auto *edit = qobject_cast<QLineEdit *>(child)) {
             if (metrics.horizontalAdvance(edit->text()) > room.width() ||
                 metrics.height() > room.height())
