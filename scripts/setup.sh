@@ -12,7 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick
-    dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev
+    dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev libxcb-xtest0-dev
     openbox xclip
     clang libclang-rt-dev
 )
