@@ -13,7 +13,8 @@ install_missing
 # The same configuration as scripts/test.sh, so the two share one build.
 build -DZENTROVA_WERROR=ON -DBUILD_TESTING=ON -DZENTROVA_BUILD_BENCH=ON
 for bench in "$BUILD_DIR"/bench/bench_*; do
-    [ -x "$bench" ] && QT_QPA_PLATFORM=offscreen "$bench"
+    # Programs only: the build keeps its generated sources beside them.
+    [ -f "$bench" ] && [ -x "$bench" ] && QT_QPA_PLATFORM=offscreen "$bench"
 done
 bash "$ROOT/bench/startup.sh" "$BUILD_DIR" "${1:-25}"
 echo
