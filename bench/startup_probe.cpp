@@ -16,16 +16,14 @@
 // On a shared machine the time also counts waiting for a processor, so the
 // processor time that all the program's threads had used by the first paint
 // is printed too, from /proc/<pid>/task/*/schedstat.
-#include <dirent.h>
-#include <poll.h>
+#include "probe.h"
+
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdio>
@@ -39,29 +37,16 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Probe::Clock;
+using Probe::fail;
 constexpr auto Patience = std::chrono::seconds(20);
-
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "startup_probe: %s\n", what);
-    std::exit(2);
-}
 
 // The clock starts just before the fork: what the program's own start costs
 // (loading, linking, Qt, the first window) all counts.
 pid_t start(char **argv, Clock::time_point &started)
 {
     started = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execvp(argv[0], argv);
-        std::perror(argv[0]);
-        _exit(127);
-    }
-    if (pid < 0)
-        fail("cannot fork");
-    return pid;
+    return Probe::start(argv);
 }
 
 bool running(pid_t pid)
@@ -73,44 +58,14 @@ bool running(pid_t pid)
 // the start; gives the time of that report.
 std::optional<Clock::time_point> firstDamage(char **argv, pid_t &pid, Clock::time_point &started)
 {
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection))
-        fail("cannot connect to the X server");
-    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(connection, &xcb_damage_id);
-    if (!damage || !damage->present)
-        fail("the X server has no DAMAGE extension");
-    free(xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1),
-                                        nullptr));
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    free(xcb_request_check(connection, xcb_change_window_attributes_checked(
-                                           connection, root, XCB_CW_EVENT_MASK, &mask)));
-
+    Probe::DamageWatch watch(XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
     pid = start(argv, started);
     const auto deadline = Clock::now() + Patience;
-    std::optional<Clock::time_point> painted;
-    while (!painted && Clock::now() < deadline && running(pid)) {
-        pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
-        poll(&fd, 1, 10);
-        while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
-            const uint8_t type = event->response_type & 0x7f;
-            if (type == XCB_CREATE_NOTIFY) {
-                // Windows that cannot be drawn into (input-only) answer with
-                // an error, which is ignored below.
-                const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
-                xcb_damage_create(connection, xcb_generate_id(connection), created->window,
-                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
-                xcb_flush(connection);
-            } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
-                painted = Clock::now();
-            }
-            free(event);
-        }
-        if (xcb_connection_has_error(connection))
-            fail("lost the X server");
+    while (Clock::now() < deadline && running(pid)) {
+        if (const std::optional<Probe::Drawing> drawing = watch.next(std::chrono::milliseconds(10)))
+            return drawing->at;
     }
-    xcb_disconnect(connection);
-    return painted;
+    return std::nullopt;
 }
 
 // Whether the thread waits in poll() or ppoll() with a timeout other than
@@ -128,26 +83,6 @@ bool waitsForEvents(pid_t pid)
     if (!(fields >> number >> fds >> count >> timeout))
         return false;
     return (number == SYS_poll || number == SYS_ppoll) && timeout != "0x0";
-}
-
-// Processor time used so far by all threads of the process, in milliseconds.
-double processorMs(pid_t pid)
-{
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    DIR *dir = opendir(tasks.c_str());
-    if (!dir)
-        return 0;
-    double ns = 0;
-    while (const dirent *entry = readdir(dir)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        std::ifstream file(tasks + "/" + entry->d_name + "/schedstat");
-        double onCpu = 0;
-        if (file >> onCpu)
-            ns += onCpu;
-    }
-    closedir(dir);
-    return ns / 1e6;
 }
 
 std::optional<Clock::time_point> firstIdle(char **argv, pid_t &pid, Clock::time_point &started)
@@ -182,7 +117,7 @@ int main(int argc, char *argv[])
     else
         fail("the platform is xcb or offscreen");
 
-    const double processor = painted ? processorMs(pid) : 0;
+    const double processor = painted ? Probe::processorMs(pid) : 0;
     if (painted)
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     kill(pid, SIGKILL);
