@@ -210,22 +210,24 @@ namespace {
 // The label's own font, before any fitting, kept with the label.
 constexpr char DesignedFontProperty[] = "zentrovaDesignedFont";
 
-bool textFits(const QWidget *control)
+bool textFits(const QWidget *control, QSize room)
 {
     // A framed box's caption stands in its top line.
     if (const auto *box = qobject_cast<const QGroupBox *>(control))
-        return box->fontMetrics().horizontalAdvance(box->title()) + 4 <= box->width();
-    // A wrapping text needs its height at the control's width.
+        return box->fontMetrics().horizontalAdvance(box->title()) + 4 <= room.width();
+    // A wrapping text needs its height at the width it has.
     if (control->hasHeightForWidth())
-        return control->heightForWidth(control->width()) <= control->height();
+        return control->heightForWidth(room.width()) <= room.height();
     const QSize wanted = control->sizeHint();
-    return wanted.width() <= control->width() && wanted.height() <= control->height();
+    return wanted.width() <= room.width() && wanted.height() <= room.height();
 }
 
 } // namespace
 
-bool fitText(QWidget *control)
+bool fitText(QWidget *control, QSize room)
 {
+    if (!room.isValid())
+        room = control->size();
     const QVariant designed = control->property(DesignedFontProperty);
     if (designed.isValid())
         control->setFont(designed.value<QFont>());
@@ -233,11 +235,11 @@ bool fitText(QWidget *control)
         control->setProperty(DesignedFontProperty, control->font());
     QFont font = control->font();
     const qreal floor = std::max(7.0, 0.8 * font.pointSizeF());
-    while (!textFits(control) && font.pointSizeF() - 0.25 >= floor) {
+    while (!textFits(control, room) && font.pointSizeF() - 0.25 >= floor) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         control->setFont(font);
     }
-    return textFits(control);
+    return textFits(control, room);
 }
 
 } // namespace Zentrova::Look

@@ -68,8 +68,9 @@ void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
 // (7 pt, or four fifths of the control's own size when that is larger). A
 // text that fits keeps the control's font, so the English texts show as
 // designed. Call it after each change of text; false when the text does not
-// fit even at the floor.
-bool fitText(QWidget *control);
+// fit even at the floor. room is where the text must fit, the control's own
+// size when not given.
+bool fitText(QWidget *control, QSize room = {});
 
 // A picture from the resources, its "@2x" version on dense screens.
 QPixmap picture(const QString &resourcePath);

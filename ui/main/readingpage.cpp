@@ -5,6 +5,7 @@
 #include "ui/main/pictureset.h"
 
 #include <QLabel>
+#include <QScrollArea>
 
 namespace Zentrova {
 
@@ -94,9 +95,27 @@ void ReadingPage::showRow(const QString &name, const QString &significance, cons
     m_name->setText(name);
     m_name->adjustSize();
     m_significance->setText(significance);
-    Look::fitText(m_significance);
+    if (m_significanceScroll)
+        Look::fitText(m_significance, m_significanceScroll->viewport()->size());
+    else if (!Look::fitText(m_significance))
+        scrollSignificance();
     if (m_picture)
         m_picture->setPixmap(picture);
+}
+
+void ReadingPage::scrollSignificance()
+{
+    m_significanceScroll = new QScrollArea(this);
+    m_significanceScroll->setObjectName(QStringLiteral("significanceScroll"));
+    m_significanceScroll->setFrameShape(QFrame::NoFrame);
+    m_significanceScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_significanceScroll->setGeometry(m_significance->geometry());
+    m_significanceScroll->setWidgetResizable(true);
+    m_significanceScroll->setWidget(m_significance);
+    // The page's colour shows through, as behind the label alone.
+    m_significance->setAutoFillBackground(false);
+    m_significanceScroll->viewport()->setAutoFillBackground(false);
+    m_significanceScroll->show();
 }
 
 void ReadingPage::resetHalves(const QPixmap &onePip)

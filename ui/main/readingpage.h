@@ -13,6 +13,7 @@
 #include <array>
 
 class QLabel;
+class QScrollArea;
 
 namespace Zentrova {
 
@@ -37,8 +38,13 @@ public:
     void resetHalves(const QPixmap &onePip);
 
 private:
+    void scrollSignificance();
+
     QLabel *m_name;
     QLabel *m_significance;
+    // Made when a significance does not fit its place even in the smallest
+    // readable font: the text then scrolls.
+    QScrollArea *m_significanceScroll = nullptr;
     std::array<QLabel *, 2> m_halves{};
     QLabel *m_picture = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "ui/look.h"
 #include "ui/main/brandbanner.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/readingpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
@@ -24,6 +25,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -119,6 +122,7 @@ private slots:
     void texts_fitTheirControls();
     void everySignificance_fitsItsLabel_data();
     void everySignificance_fitsItsLabel();
+    void significanceTooLongForItsPlace_scrolls();
     void linkLine_showsSiteAsConfigured_data();
     void linkLine_showsSiteAsConfigured();
     void menus_holdTheirEntriesInOrderWithTheirRoles();
@@ -935,6 +939,30 @@ void TestMainWindow::everyText_goesThroughTranslation()
     // The site is set into the sentence, which stays whole.
     QVERIFY(child<QAbstractButton>("forumLink")->text().contains(siteHost(MainSiteAddress)));
     QCOMPARE(m_window->windowTitle(), titleWithVersion());
+}
+
+void TestMainWindow::significanceTooLongForItsPlace_scrolls()
+{
+    // A translation far longer than any the program has.
+    const QRect place(10, 10, 200, 60);
+    ReadingPage page(Table::Houses, place, {});
+    page.resize(400, 300);
+    page.show();
+    const QString longText = QStringLiteral("A house of many words. ").repeated(40);
+
+    page.showRow(QStringLiteral("House"), QStringLiteral("A short text."));
+    QVERIFY(!page.findChild<QScrollArea *>());
+    page.showRow(QStringLiteral("House"), longText);
+
+    auto *scroll = page.findChild<QScrollArea *>();
+    QVERIFY(scroll);
+    QCOMPARE(scroll->geometry(), place);
+    auto *label = findControl<QLabel>(&page, "significanceLabel");
+    QCOMPARE(label->text(), longText);
+    // The whole text is there to scroll to, in a readable font.
+    QTRY_VERIFY(scroll->verticalScrollBar()->maximum() > 0);
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    QVERIFY(label->font().pointSizeF() >= 7.0);
 }
 
 QTEST_MAIN(TestMainWindow)
