@@ -66,7 +66,7 @@ AboutDialog::AboutDialog(Platform &platform, QWidget *parent)
 
     // The default button takes Enter and QDialog's Esc rejects, wherever the
     // focus is: the links answer Space alone.
-    auto *okButton = new UntintedPushButton(tr("OK"), this, UntintedPushButton::Face::Flat);
+    auto *okButton = new FlatFaceButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(Look::uiFont(8.25, true));
     QPalette face = okButton->palette();

@@ -7,6 +7,7 @@
 #include "ui/captionframe.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
+#include "ui/pushbutton.h"
 #include "ui/side/referralbox.h"
 #include "ui/side/sidelook.h"
 #include "ui/webpage.h"
@@ -114,9 +115,7 @@ QString problemText(ReferralProblem problem)
 // Enter presses it as Space does, though the window is no dialog.
 QPushButton *makeEnterButton(const QString &text, QWidget *parent)
 {
-    auto *button = new UntintedPushButton(text, parent);
-    button->setAutoDefault(true);
-    return button;
+    return new PushButton(text, parent);
 }
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)

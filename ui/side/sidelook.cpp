@@ -10,16 +10,12 @@
 
 namespace Zentrova {
 
-void UntintedPushButton::paintEvent(QPaintEvent *)
+void FlatFaceButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     option.features &= ~QStyleOptionButton::DefaultButton;
-    if (m_face == Face::Styled) {
-        painter.drawControl(QStyle::CE_PushButton, option);
-        return;
-    }
     // As QPushButton draws itself, with the face filled in between.
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QColor face = palette().color(QPalette::Button);

@@ -9,25 +9,16 @@ class QWidget;
 
 namespace Zentrova {
 
-// The style tints the default button's face with its highlight colour, and
-// a button that takes Enter (autoDefault) becomes the default one while it
-// has the focus. This button keeps the face of one that is not the default:
-// the style's own, or a flat face of its palette's button colour inside the
-// style's border, caption and focus cue.
-class UntintedPushButton final : public QPushButton
+// A push button with a flat face of its palette's button colour inside the
+// style's border, caption and focus cue, never tinted as a dialog's default
+// button is by the style.
+class FlatFaceButton final : public QPushButton
 {
 public:
-    enum class Face { Styled, Flat };
-
-    UntintedPushButton(const QString &text, QWidget *parent, Face face = Face::Styled)
-        : QPushButton(text, parent), m_face(face)
-    {}
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    Face m_face;
 };
 
 } // namespace Zentrova
