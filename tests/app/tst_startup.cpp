@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "layoutchecks.h"
 #include "recordingplatform.h"
 
 #include "app/shutdown.h"
@@ -101,15 +102,7 @@ void TestStartup::init()
 
 void TestStartup::cleanup()
 {
-    // The windows a test opened, also when it stopped at a failure; a window's
-    // menus are top-level widgets too, and go with their window.
-    QList<QPointer<QWidget>> left;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->parentWidget())
-            left.append(window);
-    }
-    for (const QPointer<QWidget> &window : std::as_const(left))
-        delete window.data();
+    Testing::deleteLeftoverWindows();
     m_shutdown.reset();
     m_platform.reset();
 }

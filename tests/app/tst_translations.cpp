@@ -116,14 +116,7 @@ void TestTranslations::init()
 
 void TestTranslations::cleanup()
 {
-    // Windows a test opened, also when it stopped at a failure.
-    QList<QPointer<QWidget>> left;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->parentWidget())
-            left.append(window);
-    }
-    for (const QPointer<QWidget> &window : std::as_const(left))
-        delete window.data();
+    Testing::deleteLeftoverWindows();
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
     m_translator.reset();

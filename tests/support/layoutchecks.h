@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Checks shared by the side windows' tests: how the controls sit, which way
+// Checks shared by the windows' tests: how the controls sit, which way
 // Tab goes, what a screen reader finds, which texts are translated, where the
 // links lead, and the windows a failed test leaves behind.
 #pragma once
