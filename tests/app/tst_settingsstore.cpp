@@ -276,8 +276,17 @@ void TestSettingsStore::nativeStore_isFiledWhereQSettingsFilesIt()
     // Earlier copies of the program kept their settings there.
     QStandardPaths::setTestModeEnabled(true);
     const QString name = QStringLiteral("tst_settingsstore_native");
+#ifdef Q_OS_WIN
+    // The registry key of the maker's organisation, where Windows programs
+    // keep theirs; QSettings names it with a leading backslash.
+    QCOMPARE(
+        QLatin1Char('\\') + NativeSettingsStore::userFileName(name),
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"), name)
+            .fileName());
+#else
     QCOMPARE(NativeSettingsStore::userFileName(name),
              QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
