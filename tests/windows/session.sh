@@ -4,11 +4,12 @@
 # server of its own: a silent install, the installed program's main window, a
 # cast, the farewell window and the end, the date in the registry, and a
 # silent uninstall that removes what it installed and keeps the settings.
-# Usage: session.sh build-windows/zentrova-<version>-setup.exe
+# Usage: session.sh build-windows/zentrova-<version>-setup.exe [SCREENSHOT_DIR]
 set -uo pipefail
 INSTALLER="$(realpath "$1")"
 VERSION="$(basename "$INSTALLER" | sed -n 's/^zentrova-\(.*\)-setup\.exe$/\1/p')"
 TITLE="Zentrova v$VERSION"
+SHOTS="${2:-}"
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh" "$INSTALLER"
 
 export WINEPREFIX="$WORK/wine" WINEDEBUG="${WINEDEBUG:-err+all,fixme-all}"
@@ -34,6 +35,10 @@ finish_with_log() {
     finish
 }
 
+shot() { # name window
+    [ -n "$SHOTS" ] && [ -n "$2" ] && import -window "$2" "$SHOTS/windows-$1.png" 2>/dev/null
+    return 0
+}
 in_wine() { wine "$@" >>"$WINE_LOG" 2>&1; }
 registry() { wine reg query "$@" 2>>"$WINE_LOG" | tr -d '\r'; }
 no_key() { ! registry "$1" >/dev/null; }
@@ -77,14 +82,17 @@ pixel_is() { [ "$(pixel "$main_window" "$1" "$2")" = "$3" ]; }
 read -r height < <(xdotool getwindowgeometry --shell "$main_window" | awk -F= '/HEIGHT/{print $2}')
 frame_y=$((height - 377 + 250))
 check "the dice view shows the Comprehensive choice" wait_until 10 pixel_is 300 "$frame_y" "#FF8080"
+shot dice-view "$main_window"
 xdotool mousemove --window "$main_window" 300 "$frame_y" click 1
 check "a click on it casts: the reading appears" wait_until 10 pixel_is 300 "$frame_y" "#400000"
+shot reading "$main_window"
 
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 focus "$main_window"
 xdotool key --clearmodifiers alt+F4
 farewell=$(wait_window 20 "$TITLE" "$main_window")
 check "closing the main window shows the farewell window" test -n "$farewell"
+shot farewell "$farewell"
 [ -n "$farewell" ] && focus "$farewell" && xdotool key --clearmodifiers alt+F4
 wait_exit "$program"
 check "closing the farewell window ends the program with status 0" test $? -eq 0
