@@ -64,16 +64,24 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
 
     // Taken first and held for the whole run. The runtime folder belongs to the
-    // user, so one user's copy never blocks another's.
-    Zentrova::SingleInstance instance(
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-        QApplication::applicationName() + QStringLiteral(".lock"));
+    // user, so one user's copy never blocks another's. Windows has none (Qt
+    // answers the home folder): there the user's own temporary folder.
+#ifdef Q_OS_WIN
+    constexpr auto lockLocation = QStandardPaths::TempLocation;
+    constexpr auto settingsFormat = QSettings::NativeFormat; // the registry
+#else
+    constexpr auto lockLocation = QStandardPaths::RuntimeLocation;
+    constexpr auto settingsFormat = QSettings::IniFormat;
+#endif
+    Zentrova::SingleInstance instance(QStandardPaths::writableLocation(lockLocation),
+                                      QApplication::applicationName() + QStringLiteral(".lock"));
     instance.tryAcquire();
 
     QApplication::setWindowIcon(Zentrova::Look::programIcon());
 
     Zentrova::NativeSettingsStore settings(
-        Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()));
+        Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()),
+        settingsFormat);
     Zentrova::DesktopPlatform platform(settings);
     Zentrova::Shutdown shutdown;
     if (!Zentrova::startProgram(platform, instance, shutdown))

@@ -110,6 +110,11 @@ DesktopPlatform::~DesktopPlatform()
 
 void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> failed)
 {
+#ifdef Q_OS_WIN
+    // On Windows QDesktopServices asks the shell, whose answer tells a failure.
+    if (!QDesktopServices::openUrl(address))
+        failed();
+#else
     // QDesktopServices starts xdg-open detached and counts that as success,
     // so an opener that finds no browser would go unnoticed. Running it
     // ourselves lets its exit status tell.
@@ -152,6 +157,7 @@ void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> 
                          process->deleteLater();
                      });
     process->start(opener, arguments);
+#endif
 }
 
 MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const Message &message)

@@ -33,11 +33,17 @@ QString settingsKey(const QString &section, const QString &key)
 
 QString NativeSettingsStore::userFileName(const QString &applicationName)
 {
+#ifdef Q_OS_WIN
+    // The key QSettings(NativeFormat, UserScope, "Quorvane", applicationName)
+    // uses; the uninstaller offers to remove it.
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Quorvane\\") + applicationName;
+#else
     // Where QSettings files the native settings of an organisation named
     // applicationName. Not asked of QSettings: it would read the file on the
     // way, before the checks here.
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1Char('/') + applicationName + QStringLiteral(".conf");
+#endif
 }
 
 bool NativeSettingsStore::fail(const QString &action, const QString &reason)

@@ -21,14 +21,14 @@ public:
 
     // The settings at location in format: an INI file, which need not exist
     // yet. On Windows, QSettings::NativeFormat takes a registry key such as
-    // HKEY_CURRENT_USER\Software\Zentrova, which needs no guards.
+    // HKEY_CURRENT_USER\Software\Quorvane\zentrova, which needs no guards.
     explicit NativeSettingsStore(const QString &location,
                                  QSettings::Format format = QSettings::IniFormat)
         : m_location(location), m_format(format)
     {}
 
     // Where QSettings keeps the native settings of applicationName for the
-    // current user.
+    // current user: a file, or on Windows a registry key.
     static QString userFileName(const QString &applicationName);
 
     std::optional<QString> read(const QString &section, const QString &key) override;

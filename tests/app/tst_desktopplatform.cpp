@@ -68,6 +68,7 @@ private Q_SLOTS:
     void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_data();
     void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing();
     void openersThatNeverExit_holdABoundedNumberOfDescriptors();
+    void openWebAddress_failsWhenTheShellHasNoHandler();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -224,6 +225,9 @@ void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_da
 
 void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows opens addresses through the shell, not xdg-open");
+#endif
     QFETCH(QString, opener);
     QFETCH(bool, fails);
 
@@ -262,6 +266,9 @@ void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing()
 
 void TestDesktopPlatform::openersThatNeverExit_holdABoundedNumberOfDescriptors()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows opens addresses through the shell, not xdg-open");
+#endif
     // An opener that waits for its browser for as long as the test runs.
     const QString script = m_dir->filePath(QStringLiteral("xdg-open"));
     QFile file(script);
@@ -287,6 +294,20 @@ void TestDesktopPlatform::openersThatNeverExit_holdABoundedNumberOfDescriptors()
     }
     qputenv("PATH", path);
     QCOMPARE(failures, 0);
+}
+
+void TestDesktopPlatform::openWebAddress_failsWhenTheShellHasNoHandler()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows asks the shell; elsewhere xdg-open tells");
+#endif
+    // A scheme no program handles: the shell refuses at once, and no browser
+    // starts.
+    DesktopPlatform platform(m_store);
+    int failures = 0;
+    platform.openWebAddress(QUrl(QStringLiteral("zentrova-without-handler:page")),
+                            [&failures] { ++failures; });
+    QCOMPARE(failures, 1);
 }
 
 QTEST_MAIN(TestDesktopPlatform)

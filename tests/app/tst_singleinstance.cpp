@@ -150,8 +150,12 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     case Before::KilledHolder:
         holder = std::make_unique<Helper>(runtime.path());
         QCOMPARE(holder->nextLine(), QStringLiteral("won"));
-        if (before == Before::LiveHolderAged)
+        if (before == Before::LiveHolderAged) {
+#ifdef Q_OS_WIN
+            QSKIP("Windows keeps a held lock file closed to others: its time cannot be set");
+#endif
             QVERIFY(age(path, 60));
+        }
         if (before == Before::KilledHolder) {
             holder->process().kill();
             QVERIFY(holder->process().waitForFinished(5000));
@@ -289,14 +293,15 @@ void TestSingleInstance::lockThatCannotBeMade_letsTheCopyStartAndSaysWhy()
     QVERIFY(copy.tryAcquire());
     QVERIFY(!copy.anotherCopyRuns());
     QVERIFY(!copy.isHeld());
-    QVERIFY2(copy.problem().contains(copy.fileName()), qPrintable(copy.problem()));
+    QVERIFY2(copy.problem().contains(QDir::toNativeSeparators(copy.fileName())),
+             qPrintable(copy.problem()));
 
     // Nor can one where a folder has its name; a start is not refused for it.
     QVERIFY(QDir().mkpath(runtime.filePath(LockName)));
     SingleInstance blocked(runtime.path(), LockName);
     QVERIFY(blocked.tryAcquire());
     QVERIFY(!blocked.anotherCopyRuns());
-    QVERIFY(blocked.problem().contains(blocked.fileName()));
+    QVERIFY(blocked.problem().contains(QDir::toNativeSeparators(blocked.fileName())));
 
     SingleInstance nowhere(QString(), LockName);
     QVERIFY(nowhere.tryAcquire());
