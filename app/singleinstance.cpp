@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #ifdef Q_OS_UNIX
 #include <sys/file.h>
@@ -79,7 +80,16 @@ bool SingleInstance::takeOverLeftLock()
         if (qAbs(age) < MinimumAgeToRemoveMs)
             return false;
         // Fails while a running holder keeps its file locked.
-        if (!m_lock.removeStaleLockFile() && !removeOtherUsersLeftLock())
+        bool removed = m_lock.removeStaleLockFile() || removeOtherUsersLeftLock();
+#ifdef Q_OS_WIN
+        // Windows cannot remove a file that a racing copy has open to read
+        // it, which it does only for a moment.
+        for (int attempt = 0; !removed && attempt < 10; ++attempt) {
+            QThread::msleep(20);
+            removed = m_lock.removeStaleLockFile();
+        }
+#endif
+        if (!removed)
             return false;
     }
     return m_lock.tryLock(0);

@@ -7,10 +7,12 @@
 # Usage: session.sh build-windows/zentrova-<version>-setup.exe [SCREENSHOT_DIR]
 set -uo pipefail
 INSTALLER="$(realpath "$1")"
-VERSION="$(basename "$INSTALLER" | sed -n 's/^zentrova-\(.*\)-setup\.exe$/\1/p')"
-TITLE="Zentrova v$VERSION"
+# The installer's name carries the version the build gave the program.
+ZENTROVA_VERSION="$(basename "$INSTALLER" | sed -n 's/^zentrova-\(.*\)-setup\.exe$/\1/p')"
+export ZENTROVA_VERSION
 SHOTS="${2:-}"
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh" "$INSTALLER"
+TITLE="$MAIN_TITLE"
 
 export WINEPREFIX="$WORK/wine" WINEDEBUG="${WINEDEBUG:-err+all,fixme-all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -43,7 +45,7 @@ in_wine() { wine "$@" >>"$WINE_LOG" 2>&1; }
 registry() { wine reg query "$@" 2>>"$WINE_LOG" | tr -d '\r'; }
 no_key() { ! registry "$1" >/dev/null; }
 value_is() { registry "$1" /v "$2" | grep -q "REG_[A-Z_]*[[:space:]]*$3\$"; }
-[ -n "$VERSION" ] || { echo "FAIL: not an installer's name: $1"; exit 1; }
+[ -n "$ZENTROVA_VERSION" ] || { echo "FAIL: not an installer's name: $1"; exit 1; }
 
 start_desktop
 mkdir -p "$WINEPREFIX"
@@ -56,7 +58,7 @@ wineserver -w
 echo "installed in $(($(now_ms) - started)) ms"
 check "/S installs zentrova.exe" test -f "$INSTALL_DIR/zentrova.exe"
 check "the Start menu has its shortcut" test -f "$SHORTCUT"
-check "Apps and features lists it with its version" value_is "$UNINSTALL_KEY" DisplayVersion "$VERSION"
+check "Apps and features lists it with its version" value_is "$UNINSTALL_KEY" DisplayVersion "$ZENTROVA_VERSION"
 check "... and a quiet uninstall" value_is "$UNINSTALL_KEY" QuietUninstallString '.*uninstall.exe" /AllUsers /S'
 [ -f "$INSTALL_DIR/zentrova.exe" ] || finish_with_log
 installed="$(cd "$INSTALL_DIR" && find . -type f | sort)"
