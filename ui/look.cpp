@@ -207,7 +207,7 @@ QIcon programIcon()
 
 namespace {
 
-// The label's own font, before any fitting, kept with the label.
+// The control's own font, before any fitting, kept with the control.
 constexpr char DesignedFontProperty[] = "zentrovaDesignedFont";
 
 bool textFits(const QWidget *control, QSize room)

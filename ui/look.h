@@ -63,8 +63,8 @@ bool clickOnEnter(QAbstractButton *button, QKeyEvent *event);
 // own cue may come in a colour lost on the program's coloured windows.
 void drawFocusCue(QPainter &painter, const QRect &area, const QColor &colour);
 
-// Fits a label's, a button's or a framed box's text into its control: a text its font cannot
-// hold shrinks a quarter point at a time, to no less than a readable floor
+// Fits a label's, a button's or a framed box's text into its control: a text
+// its font cannot hold shrinks a quarter point at a time, to a readable floor
 // (7 pt, or four fifths of the control's own size when that is larger). A
 // text that fits keeps the control's font, so the English texts show as
 // designed. Call it after each change of text; false when the text does not

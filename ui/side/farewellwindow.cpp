@@ -112,12 +112,6 @@ QString problemText(ReferralProblem problem)
     return {};
 }
 
-// Enter presses it as Space does, though the window is no dialog.
-QPushButton *makeEnterButton(const QString &text, QWidget *parent)
-{
-    return new PushButton(text, parent);
-}
-
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *frame = new CaptionFrame(caption, parent);
@@ -156,7 +150,7 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
 
     // The controls are created in their Tab order; labels and frames take no focus.
     //: Closes the window and ends the program
-    auto *exitButton = makeEnterButton(tr("E&xit"), this);
+    auto *exitButton = new PushButton(tr("E&xit"), this);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     Look::place(exitButton, 6000, 2760, 1245, 375);
 
@@ -248,7 +242,7 @@ QGroupBox *FarewellWindow::createReferralGroup()
     Look::place(m_nameEdit, 85, 360, 3375, 285);
 
     //: Opens the referral page in the web browser
-    auto *referButton = makeEnterButton(tr("Refer A Friend &Now"), group);
+    auto *referButton = new PushButton(tr("Refer A Friend &Now"), group);
     referButton->setObjectName(QStringLiteral("referButton"));
     referButton->setFont(Look::uiFont(8.25, true));
     Look::useDesktopColours(referButton);
