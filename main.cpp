@@ -32,6 +32,9 @@ void nameProgram()
 // QApplication to take.
 std::optional<int> answerConsoleOptions(int &argc, char **argv)
 {
+    // A start without arguments, as from the desktop's menu, goes straight on.
+    if (argc < 2)
+        return std::nullopt;
     QCoreApplication console(argc, argv);
     nameProgram();
     Zentrova::installTranslations(console);
