@@ -14,43 +14,43 @@
     <message>
         <source>Click here for more details</source>
         <extracomment>Opens the page about a fully branded copy</extracomment>
-        <translation>Haz clic aquí para más detalles</translation>
+        <translation>Haz clic para saber más</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Obtén este programa totalmente personalizado con la marca de tu sitio web.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the web site address (a link)</extracomment>
-        <translation>Haz clic aquí para visitar %1</translation>
+        <translation>Haz clic para visitar %1</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::FarewellWindow</name>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit Quorvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Los programas de Quorvane Softwares, como este, solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Quorvane es visitar Quorvane con regularidad y participar en los debates y demás actividades del foro.</translation>
+        <translation>Los programas de Quorvane Softwares, como este, solo pueden crearse y mantenerse gracias a tu apoyo. La mejor forma de apoyar a Quorvane es visitarlo con frecuencia y participar en los debates y demás actividades del foro.</translation>
     </message>
     <message>
         <source>Visit Quorvane regularly. Support Quorvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quorvane</source>
-        <translation>Visita Quorvane con regularidad. Apoya a Quorvane participando en los debates y en las demás actividades. Estos programas no pueden mantenerse ni recibir soporte si no visitas Quorvane con regularidad.</translation>
+        <translation>Visita Quorvane con frecuencia. Apoya a Quorvane participando en los debates y en las demás actividades. Sin tus visitas frecuentes a Quorvane, estos programas no pueden mantenerse ni seguir recibiendo soporte.</translation>
     </message>
     <message>
         <source>Quorvane is a FREE online discussion forum for all things mystic. To help Quorvane develop and maintain this software visit Quorvane regularly.</source>
-        <translation>Quorvane es un foro de debate en línea GRATUITO sobre todo lo místico. Para ayudar a Quorvane a desarrollar y mantener este programa, visita Quorvane con regularidad.</translation>
+        <translation>Quorvane es un foro de debate en línea GRATUITO dedicado a todo lo esotérico. Para ayudar a Quorvane a desarrollar y mantener este programa, visita Quorvane con frecuencia.</translation>
     </message>
     <message>
         <source>Quorvane needs your help. All you need to do is visit Quorvane regularly and take part in the various discussions and activites to help us maintain and develop more Quorvane Softwares.</source>
-        <translation>Quorvane necesita tu ayuda. Solo tienes que visitar Quorvane con regularidad y participar en los distintos debates y actividades para ayudarnos a mantener y desarrollar más programas de Quorvane Softwares.</translation>
+        <translation>Quorvane necesita tu ayuda. Solo tienes que visitarlo con frecuencia y participar en sus distintos debates y actividades para ayudarnos a mantener y crear más programas de Quorvane Softwares.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quorvane Softwares. From a single software, we have now grown to become the world’s largest resource of quorvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesarán los demás programas de Quorvane Softwares. De un único programa hemos pasado a convertirnos en el mayor catálogo de programas de Quorvane del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, lo que ofrece a nuestros usuarios una amplia variedad según sus intereses.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesarán los demás programas de Quorvane Softwares. Empezamos con un solo programa y hoy contamos con el mayor catálogo del mundo de programas de Quorvane. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, para que nuestros usuarios puedan elegir entre una amplia variedad según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Todos los programas de la colección Quorvane Softwares son sencillos y fáciles de usar. No solo son divertidos, sino también muy instructivos. Pruébalos hoy mismo y comparte tu experiencia con tus amigos y familiares. </translation>
+        <translation>Todos los programas de la colección Quorvane Softwares son sencillos y fáciles de usar. Además de divertidos, son muy instructivos. Pruébalos hoy mismo y comparte tu experiencia con tus amigos y familiares. </translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -79,35 +79,35 @@
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Escribe tu nombre</translation>
+        <translation>Escribe tu nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Escribe tu correo electrónico</translation>
+        <translation>Escribe tu correo electrónico.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Escribe tu mensaje</translation>
+        <translation>Escribe tu mensaje.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Name</source>
-        <translation>Escribe el nombre de tu amigo</translation>
+        <translation>Escribe el nombre de tu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Email</source>
-        <translation>Escribe el correo electrónico de tu amigo</translation>
+        <translation>Escribe el correo electrónico de tu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escribe dos direcciones de correo electrónico distintas</translation>
+        <translation>Escribe dos direcciones de correo electrónico distintas.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo electrónico válida</translation>
+        <translation>Escribe una dirección de correo electrónico válida.</translation>
     </message>
     <message>
         <source>Please Shorten Your Message</source>
-        <translation>Acorta tu mensaje</translation>
+        <translation>Acorta tu mensaje.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -117,15 +117,15 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the web site host name (a check box that opens the site)</extracomment>
-        <translation>Haz clic aquí para visitar %1 ahora</translation>
+        <translation>Haz clic y visita %1 ahora</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation>Descargar Quorvane Softwares</translation>
+        <translation>Descarga Quorvane Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Visita Quorvane Softwares</translation>
+        <translation>Haz clic y visita Quorvane Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -139,17 +139,17 @@
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Opens the referral page in the web browser</extracomment>
-        <translation>Recomendar &amp;ahora</translation>
+        <translation>Recomendar a un amigo &amp;ahora</translation>
     </message>
     <message>
         <source>Your e-mail address</source>
         <extracomment>Accessible name of the box for the user's own address</extracomment>
-        <translation>Tu correo electrónico</translation>
+        <translation>Tu dirección de correo electrónico</translation>
     </message>
     <message>
         <source>Friend's e-mail address</source>
         <extracomment>Accessible name of the box for the friend's address</extracomment>
-        <translation>Correo electrónico de tu amigo</translation>
+        <translation>Dirección de correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Friend's name</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+        <translation>La dirección de correo electrónico no puede contener espacios.</translation>
     </message>
 </context>
 <context>
@@ -175,15 +175,15 @@
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <extracomment>%1 is the web site host name, e.g. www.example.org (a link text)</extracomment>
-        <translation>El foro de debate místico en línea más popular. Haz clic aquí para visitar %1 ahora.</translation>
+        <translation>El foro de debate esotérico más popular de Internet. Haz clic aquí y visita %1 ahora.</translation>
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses. Click here to get your reading now!</source>
-        <translation>Zentrova te muestra cómo se relacionan las distintas combinaciones de los dados con los doce signos del zodiaco, los planetas y las casas. ¡Haz clic aquí para obtener tu lectura ahora!</translation>
+        <translation>Zentrova te muestra cómo se relacionan las distintas combinaciones de los dados con los doce signos del zodiaco, los planetas y las casas. ¡Haz clic aquí y obtén ya tu lectura!</translation>
     </message>
     <message>
         <source>Click on the Dice for An Zentrova Reading</source>
-        <translation>Haz clic en los dados para una lectura de Zentrova</translation>
+        <translation>Pulsa un dado para tu lectura de Zentrova</translation>
     </message>
     <message>
         <source>Planet</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Casts a zodiac sign reading</source>
-        <translation>Lanza los dados para una lectura de signo zodiacal</translation>
+        <translation>Lanza los dados para una lectura de signo del zodiaco</translation>
     </message>
     <message>
         <source>House</source>
@@ -219,27 +219,27 @@
     </message>
     <message>
         <source>Planet die</source>
-        <translation>Dado de planeta</translation>
+        <translation>Dado de los planetas</translation>
     </message>
     <message>
         <source>Zodiac die</source>
-        <translation>Dado de signo zodiacal</translation>
+        <translation>Dado de los signos</translation>
     </message>
     <message>
         <source>House die</source>
-        <translation>Dado de casa</translation>
+        <translation>Dado de las casas</translation>
     </message>
     <message>
         <source>Comprehensive reading, planet die</source>
-        <translation>Lectura completa, dado de planeta</translation>
+        <translation>Lectura completa, dado de los planetas</translation>
     </message>
     <message>
         <source>Comprehensive reading, zodiac die</source>
-        <translation>Lectura completa, dado de signo zodiacal</translation>
+        <translation>Lectura completa, dado de los signos</translation>
     </message>
     <message>
         <source>Comprehensive reading, house die</source>
-        <translation>Lectura completa, dado de casa</translation>
+        <translation>Lectura completa, dado de las casas</translation>
     </message>
     <message>
         <source>Reading pages</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Zodiac Sign</source>
-        <translation>Signo zodiacal</translation>
+        <translation>Signo del zodiaco</translation>
     </message>
     <message>
         <source>Houses</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
         <source>The planet's significance for you.</source>
-        <translation>El significado del planeta para ti.</translation>
+        <translation>Lo que el planeta significa para ti.</translation>
     </message>
     <message>
         <source>Zodiac Sign Name</source>
-        <translation>Nombre del signo zodiacal</translation>
+        <translation>Nombre del signo</translation>
     </message>
     <message>
         <source>The zodiac sign's significance for you.</source>
-        <translation>El significado del signo zodiacal para ti.</translation>
+        <translation>Lo que el signo significa para ti.</translation>
     </message>
     <message>
         <source>Houses Name</source>
@@ -279,19 +279,19 @@
     </message>
     <message>
         <source>The house's significance for you.</source>
-        <translation>El significado de la casa para ti.</translation>
+        <translation>Lo que la casa significa para ti.</translation>
     </message>
     <message>
         <source>&amp;Cast Zentrova Again</source>
-        <translation>&amp;Lanzar Zentrova de nuevo</translation>
+        <translation>&amp;Volver a lanzar los dados</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
-        <translation>Personaliza este programa con la marca de tu sitio web. Aumenta la fidelidad de tus visitantes y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta "Ayuda" para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Añade la marca de tu web a este programa. Fideliza a tus visitantes y atrae más tráfico a tu web. Pon aquí su nombre y su enlace. Consulta «Ayuda» para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Obtén este programa totalmente personalizado con la marca de tu sitio web. Haz clic aquí para más detalles.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en línea</translation>
+        <translation>&amp;Visita nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -330,11 +330,11 @@
     <name>Zentrova::ReadingPage</name>
     <message>
         <source>Planet die, first half</source>
-        <translation>Dado de planeta, primera mitad</translation>
+        <translation>Dado de los planetas, primera mitad</translation>
     </message>
     <message>
         <source>Planet die, second half</source>
-        <translation>Dado de planeta, segunda mitad</translation>
+        <translation>Dado de los planetas, segunda mitad</translation>
     </message>
     <message>
         <source>Planet picture</source>
@@ -342,23 +342,23 @@
     </message>
     <message>
         <source>Zodiac sign die, first half</source>
-        <translation>Dado de signo zodiacal, primera mitad</translation>
+        <translation>Dado de los signos, primera mitad</translation>
     </message>
     <message>
         <source>Zodiac sign die, second half</source>
-        <translation>Dado de signo zodiacal, segunda mitad</translation>
+        <translation>Dado de los signos, segunda mitad</translation>
     </message>
     <message>
         <source>Zodiac sign picture</source>
-        <translation>Imagen del signo zodiacal</translation>
+        <translation>Imagen del signo del zodiaco</translation>
     </message>
     <message>
         <source>House die, first half</source>
-        <translation>Dado de casa, primera mitad</translation>
+        <translation>Dado de las casas, primera mitad</translation>
     </message>
     <message>
         <source>House die, second half</source>
-        <translation>Dado de casa, segunda mitad</translation>
+        <translation>Dado de las casas, segunda mitad</translation>
     </message>
 </context>
 <context>
@@ -643,7 +643,7 @@
     <name>Zentrova::Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
+        <translation>La aplicación ya se está ejecutando.</translation>
     </message>
 </context>
 <context>
@@ -651,8 +651,8 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Es posible que haya una actualización disponible para este programa.
-¿Quieres buscar actualizaciones?</translation>
+        <translation>Puede que haya disponible una actualización de este programa.
+¿Quieres comprobar si hay actualizaciones?</translation>
     </message>
 </context>
 <context>
