@@ -9,48 +9,48 @@
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses.</source>
-        <translation>O Zentrova mostra como os diferentes padrões dos dados se relacionam com os doze signos do zodíaco, os planetas e as casas.</translation>
+        <translation>O Zentrova mostra como as diferentes combinações dos dados se relacionam com os doze signos do zodíaco, os planetas e as casas.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
         <extracomment>Opens the page about a fully branded copy</extracomment>
-        <translation>Clique aqui para mais detalhes</translation>
+        <translation>Clique aqui e saiba mais</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidade de negócio em casa. Abra o seu próprio negócio na Internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site.</translation>
+        <translation>Oportunidade de negócio em casa: crie seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software 100% com a marca do seu site.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the web site address (a link)</extracomment>
-        <translation>Clique aqui para visitar %1</translation>
+        <translation>Clique aqui e visite %1</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::FarewellWindow</name>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit Quorvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programas Quorvane Softwares como este só podem ser criados e mantidos com o seu apoio. A melhor maneira de apoiar o Quorvane é visitar o Quorvane regularmente e participar das discussões e de outras atividades do fórum.</translation>
+        <translation>Programas Quorvane como este só podem ser criados e mantidos com o seu apoio. A melhor maneira de apoiar o Quorvane é visitá-lo regularmente e participar das discussões e das outras atividades do fórum.</translation>
     </message>
     <message>
         <source>Visit Quorvane regularly. Support Quorvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quorvane</source>
-        <translation>Visite o Quorvane regularmente. Apoie o Quorvane participando das discussões e de outras atividades. Estes programas não podem ser mantidos nem receber suporte sem as suas visitas regulares ao Quorvane</translation>
+        <translation>Visite o Quorvane regularmente. Apoie o Quorvane participando das discussões e das outras atividades. Sem as suas visitas regulares ao Quorvane, não há como dar suporte a estes programas nem mantê-los.</translation>
     </message>
     <message>
         <source>Quorvane is a FREE online discussion forum for all things mystic. To help Quorvane develop and maintain this software visit Quorvane regularly.</source>
-        <translation>O Quorvane é um fórum de discussão on-line GRATUITO sobre tudo o que é místico. Para ajudar o Quorvane a desenvolver e manter este software, visite o Quorvane regularmente.</translation>
+        <translation>O Quorvane é um fórum de discussão on-line GRATUITO dedicado a tudo o que é místico. Para ajudar o Quorvane a desenvolver e manter este software, visite-o regularmente.</translation>
     </message>
     <message>
         <source>Quorvane needs your help. All you need to do is visit Quorvane regularly and take part in the various discussions and activites to help us maintain and develop more Quorvane Softwares.</source>
-        <translation>O Quorvane precisa da sua ajuda. Basta visitar o Quorvane regularmente e participar das várias discussões e atividades para nos ajudar a manter e desenvolver mais programas Quorvane Softwares.</translation>
+        <translation>O Quorvane precisa da sua ajuda. Basta visitar o Quorvane regularmente e participar das várias discussões e atividades para nos ajudar a manter e a desenvolver mais programas Quorvane.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quorvane Softwares. From a single software, we have now grown to become the world’s largest resource of quorvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Se você gostou deste software, certamente vai se interessar pelos nossos outros programas Quorvane Softwares. De um único software, crescemos e nos tornamos a maior fonte de programas Quorvane do mundo. Seja astrologia, vidência, tarô, numerologia ou ocultismo, temos programas em todas essas áreas, oferecendo aos nossos usuários uma ampla escolha de acordo com os seus interesses.</translation>
+        <translation>Se você gostou deste software, certamente vai se interessar pelos outros programas Quorvane. Começamos com um único programa e hoje somos a maior fonte de programas Quorvane do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas em todas as áreas, o que dá aos nossos usuários uma ampla escolha conforme os interesses de cada um.</translation>
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Todos os programas da linha Quorvane Softwares são simples e fáceis de usar. Além de divertidos, são também muito informativos. Experimente-os hoje mesmo e compartilhe a sua experiência com os seus amigos e familiares. </translation>
+        <translation>Todos os programas da linha Quorvane são simples e fáceis de usar. Além de divertidos, são muito informativos. Experimente-os hoje mesmo e compartilhe a experiência com amigos e familiares. </translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -60,7 +60,7 @@
     <message>
         <source>Your Email Address</source>
         <extracomment>Shown in the empty box for the user's own e-mail address</extracomment>
-        <translation>Seu endereço de e-mail</translation>
+        <translation>Seu e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -75,39 +75,39 @@
     <message>
         <source>Friend's Email Address</source>
         <extracomment>Shown in the empty box for the friend's e-mail address</extracomment>
-        <translation>Endereço de e-mail do amigo</translation>
+        <translation>E-mail do amigo</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Por favor, digite seu nome</translation>
+        <translation>Por favor, digite seu nome.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Por favor, digite seu e-mail</translation>
+        <translation>Por favor, digite seu e-mail.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Por favor, digite sua mensagem</translation>
+        <translation>Por favor, digite sua mensagem.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Name</source>
-        <translation>Por favor, digite o nome do seu amigo</translation>
+        <translation>Por favor, digite o nome do seu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Email</source>
-        <translation>Por favor, digite o e-mail do seu amigo</translation>
+        <translation>Por favor, digite o e-mail do seu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Por favor, digite endereços de e-mail diferentes</translation>
+        <translation>Por favor, digite dois endereços de e-mail diferentes.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Por favor, digite um endereço de e-mail válido</translation>
+        <translation>Por favor, digite um endereço de e-mail válido.</translation>
     </message>
     <message>
         <source>Please Shorten Your Message</source>
-        <translation>Por favor, encurte sua mensagem</translation>
+        <translation>Por favor, escreva uma mensagem mais curta.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -117,15 +117,15 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the web site host name (a check box that opens the site)</extracomment>
-        <translation>Clique aqui para visitar %1 agora</translation>
+        <translation>Clique aqui e visite %1 agora</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation>Baixar Quorvane Softwares</translation>
+        <translation>Baixe os programas Quorvane</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Clique aqui para visitar Quorvane Softwares</translation>
+        <translation>Clique e visite os programas Quorvane</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>O endereço de e-mail não pode conter espaços</translation>
+        <translation>O endereço de e-mail não pode conter espaços.</translation>
     </message>
 </context>
 <context>
@@ -175,15 +175,15 @@
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <extracomment>%1 is the web site host name, e.g. www.example.org (a link text)</extracomment>
-        <translation>O fórum on-line de discussões místicas mais popular. Clique aqui para visitar %1 agora.</translation>
+        <translation>O fórum on-line de discussões místicas mais popular. Clique aqui e visite %1 agora.</translation>
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses. Click here to get your reading now!</source>
-        <translation>O Zentrova mostra como os diferentes padrões dos dados se relacionam com os doze signos do zodíaco, os planetas e as casas. Clique aqui para fazer a sua leitura agora!</translation>
+        <translation>O Zentrova mostra como as diferentes combinações dos dados se relacionam com os doze signos do zodíaco, os planetas e as casas. Clique aqui e faça já a sua leitura!</translation>
     </message>
     <message>
         <source>Click on the Dice for An Zentrova Reading</source>
-        <translation>Clique nos dados para fazer uma leitura do Zentrova</translation>
+        <translation>Clique nos dados para uma leitura Zentrova</translation>
     </message>
     <message>
         <source>Planet</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Zodiac</source>
-        <translation>Zodíaco</translation>
+        <translation>Signo</translation>
     </message>
     <message>
         <source>Casts a zodiac sign reading</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>The planet's significance for you.</source>
-        <translation>O significado do planeta para você.</translation>
+        <translation>O que o planeta significa para você.</translation>
     </message>
     <message>
         <source>Zodiac Sign Name</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>The zodiac sign's significance for you.</source>
-        <translation>O significado do signo para você.</translation>
+        <translation>O que o signo significa para você.</translation>
     </message>
     <message>
         <source>Houses Name</source>
@@ -279,19 +279,19 @@
     </message>
     <message>
         <source>The house's significance for you.</source>
-        <translation>O significado da casa para você.</translation>
+        <translation>O que a casa significa para você.</translation>
     </message>
     <message>
         <source>&amp;Cast Zentrova Again</source>
-        <translation>&amp;Lançar o Zentrova novamente</translation>
+        <translation>&amp;Lançar os dados de novo</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
-        <translation>Personalize este software com a marca do seu site.  Aumente a fidelidade dos visitantes e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Consulte a "Ajuda" para mais detalhes. Clique aqui para mais informações sobre co-branding.</translation>
+        <translation>Personalize este software com a marca do seu site. Aumente a fidelidade dos visitantes e o tráfego do site. Coloque aqui o nome e o link do seu site. Veja os detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidade de negócio em casa. Abra o seu próprio negócio na Internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site. Clique aqui para mais detalhes.</translation>
+        <translation>Oportunidade de negócio em casa: crie seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software 100% com a marca do seu site. Clique aqui e saiba mais.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -643,7 +643,7 @@
     <name>Zentrova::Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>O aplicativo já está em execução</translation>
+        <translation>O programa já está em execução.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Talvez haja uma atualização disponível para este software
+        <translation>Pode haver uma atualização disponível para este software.
 Deseja verificar se há atualizações?</translation>
     </message>
 </context>
@@ -660,7 +660,7 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>Zentrova could not open this page in your web browser.
 You can copy its address into a browser yourself:</source>
-        <translation>O Zentrova não conseguiu abrir esta página no seu navegador.
+        <translation>O Zentrova não conseguiu abrir esta página no navegador.
 Você pode copiar o endereço e colá-lo em um navegador:</translation>
     </message>
 </context>
