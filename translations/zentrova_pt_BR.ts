@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>This extends beyond the current universe and makes you aware of what lies past the things you know. Used with creativity, that awareness helps you break away from the old restrictions that hold you.</source>
-        <translation>Ultrapassa o universo atual e faz você perceber o que existe além daquilo que conhece. Usada com criatividade, essa percepção ajuda você a romper com as velhas restrições que ainda prendem você.</translation>
+        <translation>Ultrapassa o universo atual e faz você perceber o que existe além daquilo que conhece. Usada com criatividade, essa percepção ajuda a romper com as velhas restrições que prendem você.</translation>
     </message>
     <message>
         <source>Neptune</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>This sign is one step forward in achieving your goals. You move towards them steadily, but always along the most comfortable path you can find. For you, life has to be smooth and easy, and you avoid the rough roads whenever you can.</source>
-        <translation>Este signo é um passo à frente rumo aos seus objetivos. Você avança com constância, mas sempre pelo caminho mais confortável que consegue encontrar. Para você, a vida tem de ser tranquila e fácil, e sempre que pode você evita os caminhos pedregosos.</translation>
+        <translation>Este signo é um passo à frente rumo aos seus objetivos. Você avança com constância, mas sempre pelo caminho mais confortável que consegue encontrar. Para você, a vida tem de ser tranquila e fácil, e sempre que pode você evita as estradas pedregosas.</translation>
     </message>
     <message>
         <source>Gemini</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>You are on always on a quest looking for appreciation and admiration from those around you. You like your life to be well ordered, with yourself as the king at its centre. Even so, you cannot rule alone, and you want the support and the loyalty of others behind you.</source>
-        <translation>Você vive em busca do apreço e da admiração das pessoas à sua volta. Gosta de uma vida bem organizada, com você no centro, como um rei. Ainda assim, não consegue reinar sozinho e quer contar com o apoio e a lealdade dos outros.</translation>
+        <translation>Você vive em busca do apreço e da admiração das pessoas à sua volta. Gosta de uma vida bem organizada, em que você ocupa o centro, como um rei. Ainda assim, não consegue reinar sozinho e quer contar com o apoio e a lealdade dos outros.</translation>
     </message>
     <message>
         <source>Virgo</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>This house corresponds to your power of communication. It shows how well you speak and write, how you put your thoughts into words, and how readily others understand you. It also reveals your basic attitude to life: whether you meet each day with courage or caution, and how willing you are to take risks. Your brothers and sisters, your cousins and your neighbours are found here, together with the bonds you share with them. Short trips, daily travel and errands belong to this house as well. Finally, it describes your intellect, your curiosity and your quickness of mind, and the way you learn new things.</source>
-        <translation>Esta casa corresponde ao poder de comunicação. Mostra se você fala e escreve bem, como põe os pensamentos em palavras e com que facilidade os outros entendem você. Revela também a sua atitude básica diante da vida: se você encara cada dia com coragem ou com cautela, e quanto aceita correr riscos. Irmãos e irmãs, primos e vizinhos estão aqui, junto com os laços que unem você a eles. Viagens curtas, deslocamentos do dia a dia e pequenas tarefas também pertencem a esta casa. Por fim, ela descreve o intelecto, a curiosidade e a rapidez de raciocínio, e o jeito como você aprende coisas novas.</translation>
+        <translation>Esta casa corresponde à sua capacidade de comunicação. Mostra se você fala e escreve bem, como põe os pensamentos em palavras e com que facilidade os outros entendem você. Revela também a sua atitude básica diante da vida: se você encara cada dia com coragem ou com cautela, e quanto aceita correr riscos. Irmãos e irmãs, primos e vizinhos estão aqui, junto com os laços que unem você a eles. Viagens curtas, deslocamentos do dia a dia e pequenas tarefas também pertencem a esta casa. Por fim, ela descreve o intelecto, a curiosidade e a rapidez de raciocínio, e o jeito como você aprende coisas novas.</translation>
     </message>
     <message>
         <source>4th House - The House of Family</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>This house corresponds to the sexual nature of a person and to the deep bonds of intimacy. It is read for longevity, for the length of life, and for the dangers, accidents and sudden events you may face. It rules the transformations that change your life for good, the crises you pass through and the endings that clear the way for new beginnings. Secrets, hidden matters, research and the occult are found here as well. This house also governs inheritance, legacies and money shared with others, as well as unconventional income such as insurance, taxes, royalties or unexpected gains.</source>
-        <translation>Esta casa corresponde à natureza sexual da pessoa e aos laços profundos de intimidade. Nela se avaliam a longevidade e a duração da vida, e também os perigos, acidentes e acontecimentos repentinos que você pode enfrentar. Rege as transformações que mudam a sua vida para sempre, as crises que você atravessa e os fins que abrem caminho para novos começos. Segredos, mistérios, investigações e o ocultismo também se encontram aqui. Esta casa governa ainda heranças, legados e o dinheiro dividido com outras pessoas, além de rendas não convencionais, como seguros, impostos, direitos autorais ou ganhos inesperados.</translation>
+        <translation>Esta casa corresponde à natureza sexual da pessoa e aos laços profundos de intimidade. Nela se avaliam a longevidade e a duração da vida, e também os perigos, acidentes e acontecimentos repentinos que você pode enfrentar. Rege as transformações que mudam a sua vida para sempre, as crises que você atravessa e os fins que abrem caminho para novos começos. Segredos, mistérios, investigações e o ocultismo também se encontram aqui. Esta casa governa ainda heranças, legados e o dinheiro compartilhado com outras pessoas, além de rendas não convencionais, como seguros, impostos, direitos autorais ou ganhos inesperados.</translation>
     </message>
     <message>
         <source>9th House - The House of Travel</source>
