@@ -6,7 +6,7 @@
 # Source it with the program as $1, then call start_desktop. The build gives
 # the program's version in ZENTROVA_VERSION (CTest sets it); a slower build,
 # such as the sanitized one, gives ZENTROVA_E2E_TIME_FACTOR to stretch every
-# wait by that whole factor.
+# bound by that whole factor.
 # shellcheck shell=bash
 
 PROGRAM="$1"
@@ -54,70 +54,144 @@ wait_until() { # seconds command...
     done
 }
 
+# Every wait of the tests ends at its event: a window mapped, a process ended,
+# a file written. The bound only ends the wait for an event that does not
+# come, so it leaves a loaded machine all the time it needs.
+BOUND=30
+
+# Waits until the command succeeds; after BOUND seconds (times the time
+# factor) it fails, saying on stderr what it waited for.
+wait_for() { # what command...
+    local what="$1"
+    shift
+    wait_until "$BOUND" "$@" && return 0
+    echo "--- waited $((BOUND * TIME_FACTOR)) s in vain for $what" >&2
+    return 1
+}
+
+# What a window of the program is, told by what it asks of the window
+# manager rather than by its title, which follows the language and the
+# version: "menu" (a popup), "dialog" (modal: a message box or the about
+# window), "farewell" (kept above all other windows) or "main".
+window_kind() { # window
+    local properties
+    properties=$(xprop -id "$1" _NET_WM_WINDOW_TYPE _NET_WM_STATE 2>/dev/null) || return 1
+    case "$properties" in
+    *_MENU* | *_TOOLTIP*) echo menu ;;
+    *_NET_WM_STATE_MODAL*) echo dialog ;;
+    *_NET_WM_STATE_ABOVE*) echo farewell ;;
+    *) echo main ;;
+    esac
+}
+
+# The visible windows of one kind that a process made (its _NET_WM_PID): by
+# default the program last launched.
+windows_of() { # kind [pid]
+    local window
+    for window in $(xdotool search --onlyvisible --pid "${2:-$program}" 2>/dev/null); do
+        [ "$(window_kind "$window")" = "$1" ] && echo "$window"
+    done
+    return 0
+}
+has_window() { [ -n "$(windows_of "$@")" ]; }
+no_window() { [ -z "$(windows_of "$@")" ]; }
+
+# Waits for a window of that kind and prints its id.
+wait_for_window() { # kind [pid]
+    wait_for "a $1 window of process ${2:-$program}" has_window "$@" &&
+        windows_of "$@" | tail -n 1
+}
+
+# Waits for the main window of the program last launched and prints its id;
+# when none comes, shows on stderr what the program wrote there.
+wait_main_window() {
+    wait_for_window main && return 0
+    echo "--- the program's stderr:" >&2
+    sed 's/^/    /' "$STDERR" >&2
+    return 1
+}
+
+title_of() { xdotool getwindowname "$1" 2>/dev/null; }
+
 # The newest visible window whose title is exactly the text; fails when none.
+# By title for the Windows installer's session, whose windows Wine makes.
 visible_window() { # title [window-to-ignore]
     local id
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${2:-none}" | tail -n 1)
     [ -n "$id" ] && echo "$id"
 }
-
-# Waits for such a window and prints its id.
 wait_window() { # seconds title [window-to-ignore]
     local seconds="$1"
     shift
     wait_until "$seconds" visible_window "$@" >/dev/null && visible_window "$@"
 }
 
-# Waits for the main window of the program last launched and prints its id;
-# when none comes, shows on stderr what the program wrote there.
-wait_main_window() { # seconds
-    wait_window "$1" "$MAIN_TITLE" && return 0
-    echo "--- no main window; the program's stderr:" >&2
-    sed 's/^/    /' "$STDERR" >&2
-    return 1
+# Brings a window forward and types keys into it. Activation waits for the
+# window manager's answer, so it is bounded too.
+focus() {
+    timeout "$((BOUND * TIME_FACTOR))" xdotool windowactivate --sync "$1" 2>/dev/null ||
+        timeout "$((BOUND * TIME_FACTOR))" xdotool windowfocus --sync "$1"
 }
-
-no_message_box() { ! visible_window "$NAME_TITLE" >/dev/null; }
-
-# Brings a window forward and types keys into it.
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 keys() { # window keys...
     focus "$1"
     shift
     xdotool key --clearmodifiers "$@"
 }
 
-program_windows() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l; }
+# The colour of one pixel of a window, as #RRGGBB.
+pixel() { # window x y
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+
+# Where the Comprehensive choice of the main window's dice view lies: 250
+# pixels into the client area, which is 377 pixels high below the menu bar,
+# between its dice. It is pink there, and the dark red of the reading once
+# the reading lies in front.
+comprehensive_choice() { # -> x y
+    local height
+    height=$(xdotool getwindowgeometry --shell "$main_window" | awk -F= '/HEIGHT/{print $2}')
+    echo 300 $((height - 377 + 250))
+}
+choice_colour_is() { # colour
+    local x y
+    read -r x y < <(comprehensive_choice)
+    [ "$(pixel "$main_window" "$x" "$y")" = "$1" ]
+}
+dice_view_shown() { choice_colour_is "#FF8080"; }
+reading_shown() { choice_colour_is "#400000"; }
+
+# A fingerprint of what a window shows; empty once it is gone.
+looks() { import -window "$1" png:- 2>/dev/null | md5sum; }
+looks_other_than() { [ "$(looks "$1")" != "$2" ]; }
+
+# Types keys that must do nothing, then Tab, whose moving of the focus shows:
+# once the window has changed, the program has handled the keys before it.
+keys_then_tab() { # window keys...
+    local before
+    before=$(looks "$1")
+    keys "$@" Tab
+    wait_for "Tab to move the focus in window $1" looks_other_than "$1" "$before"
+}
 
 # Chooses an entry of the main window's menus by its access keys, once the
-# menu has opened.
+# menu has opened; a menu key that opened nothing is pressed again.
 choose() { # menu-key entry-key
-    local before
-    before=$(program_windows)
     for _ in 1 2 3; do
         keys "$main_window" "alt+$1"
-        if wait_until 3 test "$(program_windows)" -gt "$before"; then
+        if wait_until "$((BOUND / 3))" has_window menu; then
             xdotool key --clearmodifiers "$2"
             return 0
         fi
         xdotool key --clearmodifiers Escape Escape
     done
+    echo "--- waited $((BOUND * TIME_FACTOR)) s in vain for the menu of alt+$1" >&2
     return 1
-}
-
-# Whether a process used no processor time for a few tenths of a second.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
-is_idle() { # pid
-    local before
-    before=$(cpu_ticks "$1")
-    sleep 0.3
-    [ "$(cpu_ticks "$1")" = "$before" ]
 }
 
 has_exited() { ! kill -0 "$1" 2>/dev/null; }
 
-wait_exit() { # pid -> exit status, or 124 after 20 s
-    wait_until 20 has_exited "$1" || return 124
+wait_exit() { # pid -> exit status, or 124 when it does not end
+    wait_for "process $1 to end" has_exited "$1" || return 124
     wait "$1"
 }
 
@@ -200,7 +274,7 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
         3>"$WORK/display" 2>"$WORK/xvfb.log" &
     xvfb=$!
-    if ! wait_until 20 test -s "$WORK/display"; then
+    if ! wait_for "the X server to take connections" test -s "$WORK/display"; then
         echo "FAIL: the X server did not start"
         cat "$WORK/xvfb.log"
         exit 1
@@ -209,7 +283,7 @@ start_desktop() {
     if command -v openbox >/dev/null; then
         HOME="$WORK/wm" XDG_CONFIG_HOME="$WORK/wm" openbox --sm-disable >"$WORK/wm.log" 2>&1 &
         window_manager=$!
-        if ! wait_until 20 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+        if ! wait_for "the window manager" bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
             echo "FAIL: the window manager did not start"
             cat "$WORK/wm.log"
             exit 1

@@ -13,48 +13,34 @@ shot() { # name window
     return 0
 }
 
-# The program's windows other than the main one carry its title too.
-others() { visible_window "$MAIN_TITLE" "$main_window"; }
-no_others() { [ -z "$(others)" ]; }
-wait_other() { wait_window 5 "$MAIN_TITLE" "$main_window"; }
-main_window_gone() { ! xdotool search --onlyvisible --name "^$MAIN_TITLE\$" | grep -qx "$main_window"; }
-no_main_window() { ! visible_window "$MAIN_TITLE" >/dev/null; }
-
-# The colour of one pixel of a window, as #RRGGBB.
-pixel() { # window x y
-    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
-}
-pixel_is() { [ "$(pixel "$main_window" "$1" "$2")" = "$3" ]; }
-
 start_desktop
 fresh_home
 
 launch
 first=$program
-main_window=$(wait_main_window 20)
+main_window=$(wait_main_window)
 check "the main window opens" test -n "$main_window"
 [ -n "$main_window" ] || finish
+check "its title names the version" test "$(title_of "$main_window")" = "$MAIN_TITLE"
 check "the first start stores today's date" stored_date_is "$TODAY"
 shot dice-view "$main_window"
 
 launch
 second=$program
-notice=$(wait_window 20 "$NAME_TITLE")
+notice=$(wait_for_window dialog "$second")
 check "a second copy shows its notice" test -n "$notice"
+check "titled with the program's name" test "$(title_of "$notice")" = "$NAME_TITLE"
 [ -n "$notice" ] && keys "$notice" Return
 check "the second copy ends with status 0 after OK" ends_with_status_zero "$second"
 check "the first copy keeps running" kill -0 "$first"
 program=$first
 
-# The Comprehensive frame, 250 pixels below the top of the client area.
-read -r height < <(xdotool getwindowgeometry --shell "$main_window" | awk -F= '/HEIGHT/{print $2}')
-menu_height=$((height - 377))
-frame_y=$((menu_height + 250))
-check "the dice view shows the Comprehensive frame" pixel_is 300 "$frame_y" "#FF8080"
-# A click with the mouse, as the dice view asks for, on the frame itself
+check "the dice view shows the Comprehensive choice" dice_view_shown
+# A click with the mouse, as the dice view asks for, on the choice itself
 # between its dice. The click is what is tested here, so it goes by pixels.
-xdotool mousemove --window "$main_window" 300 "$frame_y" click 1
-check "a click on it brings the reading in front" wait_until 5 pixel_is 300 "$frame_y" "#400000"
+read -r x y < <(comprehensive_choice)
+xdotool mousemove --window "$main_window" "$x" "$y" click 1
+check "a click on it brings the reading in front" wait_for "the reading" reading_shown
 shot comprehensive-reading "$main_window"
 # The cast took the focus to Cast Zentrova Again; the tab row comes before it,
 # and the arrow keys lead to the Houses tab at its right.
@@ -62,19 +48,19 @@ keys "$main_window" shift+Tab Right Right
 shot houses-page "$main_window"
 
 keys "$main_window" alt+c
-check "Alt+C casts again: the dice view is back" wait_until 5 pixel_is 300 "$frame_y" "#FF8080"
+check "Alt+C casts again: the dice view is back" wait_for "the dice view" dice_view_shown
 
 choose h a
-about=$(wait_other)
+about=$(wait_for_window dialog)
 check "Help > About Software opens the about window" test -n "$about"
 shot about "$about"
 [ -n "$about" ] && keys "$about" Escape
-check "Esc closes the about window" wait_until 10 no_others
+check "Esc closes the about window" wait_for "the about window to close" no_window dialog
 
 choose f x
-farewell=$(wait_other)
+farewell=$(wait_for_window farewell)
 check "File > Exit shows the farewell window" test -n "$farewell"
-check "File > Exit closes the main window" wait_until 5 main_window_gone
+check "File > Exit closes the main window" wait_for "the main window to close" no_window main
 shot farewell "$farewell"
 
 [ -n "$farewell" ] && keys "$farewell" alt+x
@@ -88,16 +74,17 @@ check "no web page was opened" test ! -e "$OPENED"
 store_date "$(date -d "$TODAY - 20 days" +%Y-%m-%d)"
 launch
 third=$program
-question=$(wait_window 20 "$NAME_TITLE")
+question=$(wait_for_window dialog)
 check "the update question is asked" test -n "$question"
-check "the main window waits for the answer" no_main_window
+check "the main window waits for the answer" no_window main
 [ -n "$question" ] && keys "$question" Return
-main_window=$(wait_main_window 20)
+main_window=$(wait_main_window)
 check "the main window opens after the answer" test -n "$main_window"
-check "Yes opens the download page" wait_until 5 grep -qs "/download-zentrova.html" "$OPENED"
+check "Yes opens the download page" \
+    wait_for "the download page" grep -qs "/download-zentrova.html" "$OPENED"
 check "the question's date is stored" stored_date_is "$TODAY"
 choose f x
-farewell=$(wait_other)
+farewell=$(wait_for_window farewell)
 [ -n "$farewell" ] && keys "$farewell" alt+x
 check "the later run ends with status 0" ends_with_status_zero "$third"
 
