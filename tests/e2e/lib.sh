@@ -138,9 +138,19 @@ keys() { # window keys...
     xdotool key --clearmodifiers "$@"
 }
 
+# A picture of a window, or nothing once it is unmapped: import would wait
+# for ever on an unmapped window, so it is asked only of a mapped one, and
+# bounded for one unmapped meanwhile.
+grab() { # window import-arguments...
+    local window="$1"
+    shift
+    xwininfo -id "$window" 2>/dev/null | grep -q IsViewable &&
+        timeout "$((BOUND * TIME_FACTOR))" import -window "$window" "$@" 2>/dev/null
+}
+
 # The colour of one pixel of a window, as #RRGGBB.
 pixel() { # window x y
-    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
+    grab "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
 }
 
 # Where the Comprehensive choice of the main window's dice view lies: 250
@@ -160,8 +170,8 @@ choice_colour_is() { # colour
 dice_view_shown() { choice_colour_is "#FF8080"; }
 reading_shown() { choice_colour_is "#400000"; }
 
-# A fingerprint of what a window shows; empty once it is gone.
-looks() { import -window "$1" png:- 2>/dev/null | md5sum; }
+# A fingerprint of what a window shows.
+looks() { grab "$1" png:- | md5sum; }
 looks_other_than() { [ "$(looks "$1")" != "$2" ]; }
 
 # Types keys that must do nothing, then Tab, whose moving of the focus shows:

@@ -9,7 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 SHOTS="${2:-}"
 
 shot() { # name window
-    [ -n "$SHOTS" ] && [ -n "$2" ] && import -window "$2" "$SHOTS/$1.png" 2>/dev/null
+    [ -n "$SHOTS" ] && [ -n "$2" ] && grab "$2" "$SHOTS/$1.png"
     return 0
 }
 
