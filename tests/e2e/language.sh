@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real program follows the desktop's language: under LANG it answers the
-# access keys of that language's texts, and not the other language's, in the
-# update question, the reading view, the menus and the farewell window.
-# Usage: ZENTROVA_VERSION=1.0 language.sh ZENTROVA_BINARY LANG TS_FILE|-
-# TS_FILE is the language's translations; "-" for the English texts.
+# The real program follows the desktop's language: under the given settings
+# it answers the access keys of that language's texts, and not the other
+# language's, in the update question (Qt's own buttons), the reading view, the
+# menus and the farewell window.
+# Usage: ZENTROVA_VERSION=1.0 language.sh ZENTROVA_BINARY TS_FILE|- VARIABLE=VALUE...
+# TS_FILE is the translations of the language expected; "-" for the English
+# texts. The assignments are the desktop's language settings (LANG=de_DE.UTF-8,
+# LANGUAGE=en_US:de); every other one is unset.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-LANGUAGE_UNDER_TEST="$2"
-TS_FILE="$3"
+TS_FILE="$2"
+LANGUAGE_SETTINGS=("${@:3}")
 
 # The access key, lower case, of a text as the program shows it.
 key_of() { # english-source
@@ -54,8 +57,8 @@ unused() { for k in x c e q z; do [ "$k" != "$1" ] && echo "$k" && return; done;
 start_desktop
 fresh_home
 store_date "$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
-unset LANGUAGE LC_ALL LC_MESSAGES
-export LANG="$LANGUAGE_UNDER_TEST"
+unset LANGUAGE LC_ALL LC_MESSAGES LANG
+export "${LANGUAGE_SETTINGS[@]}"
 launch
 
 question=$(wait_window 20 "$NAME_TITLE")
