@@ -6,7 +6,7 @@
 #include "app/translations.h"
 #include "platform/nativesettingsstore.h"
 #include "platform/version.h"
-#include "ui/look.h"
+#include "ui/pixmaps.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,9 +7,10 @@
 #include "recordingplatform.h"
 
 #include "app/translations.h"
+#include "ui/fonts.h"
 #include "ui/linkbutton.h"
-#include "ui/look.h"
 #include "ui/main/mainwindow.h"
+#include "ui/palette.h"
 #include "ui/side/aboutdialog.h"
 #include "ui/side/farewellwindow.h"
 
