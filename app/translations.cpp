@@ -2,7 +2,7 @@
 #include "app/translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -26,10 +26,10 @@ bool isEnglish(const QStringList &parts)
            language == QLatin1String("C") || language == QLatin1String("POSIX");
 }
 
-// The translation among translations for a language: the one for its whole
-// name, then without its script ("de_Latn_AT" is "de_AT"), then the bare
-// language's; never one for another region.
-QString translationFor(const QStringList &parts, const QStringList &translations)
+// The name of the translation there is for a language: the one for its
+// whole name, then without its script ("de_Latn_AT" is "de_AT"), then the
+// bare language's; never one for another region.
+QString translationFor(const QStringList &parts, const HasTranslation &hasTranslation)
 {
     if (parts.isEmpty())
         return {};
@@ -38,64 +38,63 @@ QString translationFor(const QStringList &parts, const QStringList &translations
         candidates << parts.at(0) + QLatin1Char('_') + parts.mid(2).join(QLatin1Char('_'));
     candidates << parts.at(0);
     for (const QString &candidate : std::as_const(candidates)) {
-        for (const QString &translation : translations) {
-            if (translation.compare(candidate, Qt::CaseInsensitive) == 0)
-                return translation;
-        }
+        if (hasTranslation(candidate))
+            return candidate;
     }
     return {};
 }
 
-// The languages of the files prefix_<language>.qm in folder.
-QStringList translationsIn(const QString &folder, const QString &prefix)
+// Each translation is looked up by its file name: listing Qt's folder instead
+// cost every start, English too, some 2 million instructions.
+struct TranslationFiles
 {
-    const QString suffix = QStringLiteral(".qm");
-    QStringList languages =
-        QDir(folder).entryList({prefix + QLatin1Char('*') + suffix}, QDir::Files | QDir::Readable);
-    for (QString &language : languages)
-        language = language.mid(prefix.size(), language.size() - prefix.size() - suffix.size());
-    return languages;
-}
+    QString folder;
+    QString prefix;
 
-void install(QCoreApplication &application, const QString &fileName, const QString &folder)
-{
-    auto *translator = new QTranslator(&application);
-    if (translator->load(fileName, folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
+    QString path(const QString &language) const
+    {
+        return folder + QLatin1Char('/') + prefix + language + QStringLiteral(".qm");
+    }
+    bool has(const QString &language) const { return QFileInfo::exists(path(language)); }
+
+    void install(QCoreApplication &application, const QString &language) const
+    {
+        if (language.isEmpty())
+            return;
+        auto *translator = new QTranslator(&application);
+        if (translator->load(path(language)))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+};
 
 } // namespace
 
-LanguageChoice chooseLanguage(const QStringList &uiLanguages,
-                              const QStringList &programTranslations,
-                              const QStringList &qtTranslations)
+LanguageChoice chooseLanguage(const QStringList &uiLanguages, const HasTranslation &program,
+                              const HasTranslation &qt)
 {
     for (const QString &language : uiLanguages) {
         const QStringList parts = nameParts(language);
         if (isEnglish(parts))
             return {};
-        const QString program = translationFor(parts, programTranslations);
-        if (!program.isEmpty())
-            return {program, translationFor(nameParts(program), qtTranslations)};
+        const QString programLanguage = translationFor(parts, program);
+        if (!programLanguage.isEmpty())
+            return {programLanguage, translationFor(nameParts(programLanguage), qt)};
     }
     return {};
 }
 
 void installTranslations(QCoreApplication &application, const QStringList &uiLanguages)
 {
-    const QString programFolder = QStringLiteral(":/translations");
-    const QString programPrefix = QStringLiteral("zentrova_");
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const QString qtPrefix = QStringLiteral("qtbase_");
-    const LanguageChoice choice =
-        chooseLanguage(uiLanguages, translationsIn(programFolder, programPrefix),
-                       translationsIn(qtFolder, qtPrefix));
-    if (!choice.program.isEmpty())
-        install(application, programPrefix + choice.program, programFolder);
-    if (!choice.qt.isEmpty())
-        install(application, qtPrefix + choice.qt, qtFolder);
+    const TranslationFiles program{QStringLiteral(":/translations"), QStringLiteral("zentrova_")};
+    const TranslationFiles qt{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                              QStringLiteral("qtbase_")};
+    const LanguageChoice choice = chooseLanguage(
+        uiLanguages, [&program](const QString &language) { return program.has(language); },
+        [&qt](const QString &language) { return qt.has(language); });
+    program.install(application, choice.program);
+    qt.install(application, choice.qt);
 }
 
 void installTranslations(QCoreApplication &application)
