@@ -30,11 +30,11 @@
     <name>Zentrova::FarewellWindow</name>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit Quorvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programme wie dieses kann Quorvane nur mit Ihrer Unterstützung entwickeln und pflegen. Am besten unterstützen Sie Quorvane, indem Sie Quorvane regelmäßig besuchen und sich im Forum an den Diskussionen und anderen Aktivitäten beteiligen.</translation>
+        <translation>Programme wie dieses kann Quorvane nur mit Ihrer Unterstützung entwickeln und pflegen. Am besten helfen Sie, indem Sie Quorvane regelmäßig besuchen und sich im Forum an den Diskussionen und anderen Aktivitäten beteiligen.</translation>
     </message>
     <message>
         <source>Visit Quorvane regularly. Support Quorvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quorvane</source>
-        <translation>Besuchen Sie Quorvane regelmäßig. Unterstützen Sie Quorvane, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche bei Quorvane können diese Programme nicht weiter betreut und gepflegt werden.</translation>
+        <translation>Besuchen Sie Quorvane regelmäßig. Unterstützen Sie Quorvane, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche können diese Programme nicht betreut und gepflegt werden.</translation>
     </message>
     <message>
         <source>Quorvane is a FREE online discussion forum for all things mystic. To help Quorvane develop and maintain this software visit Quorvane regularly.</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Alle Quorvane-Programme sind einfach und leicht zu bedienen. Sie machen nicht nur Spaß, sondern sind auch sehr informativ. Probieren Sie sie noch heute aus, und erzählen Sie Ihren Freunden und Ihrer Familie von Ihren Erfahrungen. </translation>
+        <translation>Alle Quorvane-Programme sind einfach zu bedienen. Sie machen nicht nur Spaß, sondern sind auch sehr informativ. Probieren Sie sie noch heute aus, und erzählen Sie Freunden und Familie von Ihren Erfahrungen. </translation>
     </message>
     <message>
         <source>Your Name</source>
