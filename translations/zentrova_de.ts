@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftschance für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software komplett unter der Marke Ihrer Website. Klicken Sie hier für weitere Details.</translation>
+        <translation>Geschäftschance für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software komplett unter der Marke Ihrer Website. Klicken Sie hier für weitere Details.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>This is the prime source of energy. It sits at the centre of all you do and feeds every part of your chart. It marks your own quest in life, the inner search that leads you towards knowing yourself and towards wisdom.</source>
-        <translation>Die Sonne ist die Urquelle aller Energie. Sie steht im Mittelpunkt all Ihres Tuns und speist jeden Bereich Ihres Horoskops. In ihr zeigt sich Ihre ganz persönliche Suche im Leben: der innere Weg, der Sie zur Selbsterkenntnis und zur Weisheit führt.</translation>
+        <translation>Die Sonne ist die Urquelle aller Energie. Als Mittelpunkt all Ihres Tuns speist sie jeden Bereich Ihres Horoskops. In ihr zeigt sich Ihre ganz persönliche Suche im Leben: der innere Weg, der Sie zur Selbsterkenntnis und zur Weisheit führt.</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>This shows how you hold onto things that bring you personal satisfaction. It speaks of your wishes and desires, of what you long for, and of how freely you are able to voice them to others.</source>
-        <translation>Venus zeigt, wie Sie an den Dingen festhalten, die Ihnen persönliche Erfüllung schenken. Sie spricht von Ihren Wünschen und Ihrem Verlangen, von dem, wonach Sie sich sehnen, und davon, wie frei Sie all das anderen gegenüber äußern können.</translation>
+        <translation>Venus zeigt, wie Sie an den Dingen festhalten, die Ihnen persönliche Erfüllung schenken. Es geht um Ihre Wünsche und Ihr Verlangen, um das, wonach Sie sich sehnen, und darum, wie frei Sie all das anderen gegenüber äußern können.</translation>
     </message>
     <message>
         <source>Mars</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>This shows all your needs and the steps you take to see them fulfilled. Take care, though, that you do not lose yourself in fantasies along the way.</source>
-        <translation>Jupiter zeigt all Ihre Bedürfnisse und die Schritte, mit denen Sie ihre Erfüllung suchen. Achten Sie jedoch darauf, sich dabei nicht in Fantasien zu verlieren.</translation>
+        <translation>Jupiter zeigt all Ihre Bedürfnisse und die Schritte, die Sie unternehmen, damit sie sich erfüllen. Achten Sie jedoch darauf, sich dabei nicht in Fantasien zu verlieren.</translation>
     </message>
     <message>
         <source>Saturn</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>Much can be determined about someones personality from this house. It deals with the self and with your individuality, with your appearance and with the image that you project to the world. The sign rising on the eastern horizon at the moment of your birth, the ascendant, marks the start of this house. Because everything else in the chart grows out of it, many astrologers call it the most vital house of all. It describes your looks and the shape of your body, your general health and vitality, and the way you first meet new people. It also speaks of your early years and of the temperament you showed as a child.</source>
-        <translation>Aus diesem Haus lässt sich viel über die Persönlichkeit eines Menschen ablesen. Es handelt vom Selbst und von Ihrer Individualität, von Ihrem Erscheinungsbild und von der Wirkung, die Sie nach außen haben. Das Zeichen, das im Augenblick Ihrer Geburt am Osthorizont aufsteigt, der Aszendent, markiert den Beginn dieses Hauses. Weil alles andere im Horoskop aus ihm hervorgeht, halten viele Astrologen es für das wichtigste Haus überhaupt. Es beschreibt Ihr Aussehen und Ihren Körperbau, Ihre Gesundheit und Lebenskraft und die Art, wie Sie auf neue Menschen zugehen. Außerdem erzählt es von Ihren ersten Lebensjahren und von Ihrem Temperament als Kind.</translation>
+        <translation>Aus diesem Haus lässt sich viel über die Persönlichkeit eines Menschen ablesen. Es handelt vom Selbst und von Ihrer Individualität, von Ihrem Erscheinungsbild und von der Wirkung, die Sie nach außen haben. Das Zeichen, das im Augenblick Ihrer Geburt am Osthorizont aufstieg, der Aszendent, markiert den Beginn dieses Hauses. Weil alles andere im Horoskop aus ihm hervorgeht, halten viele Astrologen es für das wichtigste Haus überhaupt. Es beschreibt Ihr Aussehen und Ihren Körperbau, Ihre Gesundheit und Lebenskraft und die Art, wie Sie auf neue Menschen zugehen. Außerdem erzählt es von Ihren ersten Lebensjahren und von Ihrem Temperament als Kind.</translation>
     </message>
     <message>
         <source>2nd House - The House of Finances</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>This house is traditionally known as the house of material possessions and wealth. It shows how you earn, save and spend, and how well you handle the resources that come into your hands. Gains and losses of money, property and valuables are read from here, as is the sense of safety and security that they give you. Beyond money, it reveals what you truly value in life and how much you value yourself, so your self-esteem is tied closely to this house. The things you own often reflect the things you believe you deserve. In matters of the body, this house is linked with the eyesight, especially the right eye, and with the throat, the neck and the voice.</source>
-        <translation>Dieses Haus gilt traditionell als das Haus des materiellen Besitzes und des Wohlstands. Es zeigt, wie Sie Geld verdienen, sparen und ausgeben und wie gut Sie mit den Mitteln umgehen, die Ihnen zufließen. Gewinne und Verluste an Geld, Eigentum und Wertsachen liest man hier ab, ebenso das Gefühl von Sicherheit und Geborgenheit, das sie Ihnen geben. Über das Geld hinaus zeigt es, was Ihnen im Leben wirklich wichtig ist und wie viel Sie sich selbst wert sind; Ihr Selbstwertgefühl ist daher eng mit diesem Haus verbunden. Was Sie besitzen, spiegelt oft wider, was Sie zu verdienen glauben. Im Körper ist dieses Haus mit dem Sehvermögen, besonders dem rechten Auge, sowie mit Kehle, Hals und Stimme verbunden.</translation>
+        <translation>Dieses Haus gilt traditionell als das Haus des materiellen Besitzes und des Wohlstands. Es zeigt, wie Sie Geld verdienen, sparen und ausgeben und wie gut Sie mit den Mitteln umgehen, die Ihnen zufließen. Gewinne und Verluste an Geld, Eigentum und Wertsachen liest man hier ab, ebenso das Gefühl von Sicherheit und Geborgenheit, das sie Ihnen geben. Über das Geld hinaus zeigt es, was Ihnen im Leben wirklich wichtig ist und wie viel Sie sich selbst wert sind; Ihr Selbstwertgefühl ist daher eng mit diesem Haus verbunden. Was Sie besitzen, spiegelt oft wider, was Sie zu verdienen glauben. Körperlich steht dieses Haus für das Sehvermögen, besonders das rechte Auge, sowie für Kehle, Hals und Stimme.</translation>
     </message>
     <message>
         <source>3rd House - The House of Communication</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>This house signifies the place of love affairs, romance and the joy of courtship. It shows how you fall in love, what charms you in another person, and how you express your affection. It is also the house of the intellect, and it tells of your education, your studies and your talent for learning. Creativity lives here: art, music, writing, drama and every other way in which you express who you are. Games, hobbies and the simple pleasures of life that bring you delight are read from this house too. Above all, it speaks of children, of your bond with them and of the joy they bring into your life, and of the legacy you leave through them.</source>
-        <translation>Dieses Haus steht für Liebesbeziehungen, Romantik und die Freude am Flirten. Es verrät, wie Sie sich verlieben, was Sie an einem anderen Menschen bezaubert und wie Sie Ihre Zuneigung zeigen. Es ist außerdem das Haus des Intellekts und erzählt von Ihrer Bildung, Ihrem Studium und Ihrer Begabung zum Lernen. Hier lebt die Kreativität: Kunst, Musik, Schreiben, Schauspiel und jede andere Form, in der Sie ausdrücken, wer Sie sind. Auch Spiele, Hobbys und die einfachen Freuden des Lebens, die Ihnen Vergnügen bereiten, liest man aus diesem Haus. Vor allem aber spricht es von Kindern, von Ihrer Bindung zu ihnen, von der Freude, die sie in Ihr Leben bringen, und von dem Vermächtnis, das Sie durch sie hinterlassen.</translation>
+        <translation>Dieses Haus steht für Liebesbeziehungen, Romantik und die Freude am Flirten. Es verrät, wie Sie sich verlieben, was Sie an einem anderen Menschen bezaubert und wie Sie Ihre Zuneigung zeigen. Es ist außerdem das Haus des Intellekts und erzählt von Ihrer Bildung, Ihrem Studium und Ihrer Begabung zum Lernen. Hier lebt die Kreativität: Kunst, Musik, Schreiben, Schauspiel und jede andere Form, in der Sie ausdrücken, wer Sie sind. Auch Spiele, Hobbys und die einfachen Freuden des Lebens, die Ihnen Vergnügen bereiten, lassen sich aus diesem Haus ablesen. Vor allem aber spricht es von Kindern, von Ihrer Bindung zu ihnen, von der Freude, die sie in Ihr Leben bringen, und von dem Vermächtnis, das Sie durch sie hinterlassen.</translation>
     </message>
     <message>
         <source>6th House - The House of Health</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>This house corresponds to the sexual nature of a person and to the deep bonds of intimacy. It is read for longevity, for the length of life, and for the dangers, accidents and sudden events you may face. It rules the transformations that change your life for good, the crises you pass through and the endings that clear the way for new beginnings. Secrets, hidden matters, research and the occult are found here as well. This house also governs inheritance, legacies and money shared with others, as well as unconventional income such as insurance, taxes, royalties or unexpected gains.</source>
-        <translation>Dieses Haus steht für die sexuelle Natur eines Menschen und für die tiefe Verbundenheit der Intimität. Man liest aus ihm die Lebensdauer ab, aber auch die Gefahren, Unfälle und plötzlichen Ereignisse, denen Sie begegnen können. Es zeigt die Wandlungen, die Ihr Leben für immer verändern, die Krisen, die Sie durchleben, und die Abschlüsse, die den Weg für Neuanfänge frei machen. Auch Geheimnisse, Verborgenes, Forschung und das Okkulte finden sich hier. Zu diesem Haus gehören außerdem Erbschaften, Vermächtnisse und das Geld, das Sie mit anderen teilen, sowie Einkünfte aus ungewöhnlichen Quellen wie Versicherungen, Steuererstattungen, Tantiemen oder unerwarteten Gewinnen.</translation>
+        <translation>Dieses Haus steht für die sexuelle Natur eines Menschen und für tiefe, intime Bindungen. Man liest aus ihm die Lebensdauer ab, aber auch die Gefahren, Unfälle und plötzlichen Ereignisse, denen Sie begegnen können. Es zeigt die Wandlungen, die Ihr Leben für immer verändern, die Krisen, die Sie durchleben, und die Abschlüsse, die den Weg für Neuanfänge frei machen. Auch Geheimnisse, Verborgenes, Forschung und das Okkulte finden sich hier. Zu diesem Haus gehören außerdem Erbschaften, Vermächtnisse und das Geld, das Sie mit anderen teilen, sowie Einkünfte aus ungewöhnlichen Quellen wie Versicherungen, Steuererstattungen, Tantiemen oder unerwarteten Gewinnen.</translation>
     </message>
     <message>
         <source>9th House - The House of Travel</source>
