@@ -14,43 +14,43 @@
     <message>
         <source>Click here for more details</source>
         <extracomment>Opens the page about a fully branded copy</extracomment>
-        <translation>Haz clic aquí para más detalles</translation>
+        <translation>Haz clic para saber más</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Obtén este programa totalmente personalizado con la marca de tu sitio web.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the web site address (a link)</extracomment>
-        <translation>Haz clic aquí para visitar %1</translation>
+        <translation>Haz clic para visitar %1</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::FarewellWindow</name>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit Quorvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Los programas de Quorvane Softwares, como este, solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Quorvane es visitar Quorvane con regularidad y participar en los debates y demás actividades del foro.</translation>
+        <translation>Los programas de Quorvane Softwares, como este, solo pueden crearse y mantenerse gracias a tu apoyo. La mejor forma de apoyar a Quorvane es visitarlo con frecuencia y participar en los debates y demás actividades del foro.</translation>
     </message>
     <message>
         <source>Visit Quorvane regularly. Support Quorvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quorvane</source>
-        <translation>Visita Quorvane con regularidad. Apoya a Quorvane participando en los debates y en las demás actividades. Estos programas no pueden mantenerse ni recibir soporte si no visitas Quorvane con regularidad.</translation>
+        <translation>Visita Quorvane con frecuencia. Apoya a Quorvane participando en los debates y en las demás actividades. Sin tus visitas frecuentes a Quorvane, estos programas no pueden mantenerse ni seguir recibiendo soporte.</translation>
     </message>
     <message>
         <source>Quorvane is a FREE online discussion forum for all things mystic. To help Quorvane develop and maintain this software visit Quorvane regularly.</source>
-        <translation>Quorvane es un foro de debate en línea GRATUITO sobre todo lo místico. Para ayudar a Quorvane a desarrollar y mantener este programa, visita Quorvane con regularidad.</translation>
+        <translation>Quorvane es un foro de debate en línea GRATUITO dedicado a todo lo esotérico. Para ayudar a Quorvane a desarrollar y mantener este programa, visita Quorvane con frecuencia.</translation>
     </message>
     <message>
         <source>Quorvane needs your help. All you need to do is visit Quorvane regularly and take part in the various discussions and activites to help us maintain and develop more Quorvane Softwares.</source>
-        <translation>Quorvane necesita tu ayuda. Solo tienes que visitar Quorvane con regularidad y participar en los distintos debates y actividades para ayudarnos a mantener y desarrollar más programas de Quorvane Softwares.</translation>
+        <translation>Quorvane necesita tu ayuda. Solo tienes que visitarlo con frecuencia y participar en sus distintos debates y actividades para ayudarnos a mantener y crear más programas de Quorvane Softwares.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quorvane Softwares. From a single software, we have now grown to become the world’s largest resource of quorvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si te ha gustado este programa, seguro que te interesarán los demás programas de Quorvane Softwares. De un único programa hemos pasado a convertirnos en el mayor catálogo de programas de Quorvane del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, lo que ofrece a nuestros usuarios una amplia variedad según sus intereses.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesarán los demás programas de Quorvane Softwares. Empezamos con un solo programa y hoy contamos con el mayor catálogo del mundo de programas de Quorvane. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, para que nuestros usuarios puedan elegir entre una amplia variedad según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Todos los programas de la colección Quorvane Softwares son sencillos y fáciles de usar. No solo son divertidos, sino también muy instructivos. Pruébalos hoy mismo y comparte tu experiencia con tus amigos y familiares. </translation>
+        <translation>Todos los programas de la colección Quorvane Softwares son sencillos y fáciles de usar. Además de divertidos, son muy instructivos. Pruébalos hoy mismo y comparte tu experiencia con tus amigos y familiares. </translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -79,35 +79,35 @@
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Escribe tu nombre</translation>
+        <translation>Escribe tu nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Escribe tu correo electrónico</translation>
+        <translation>Escribe tu correo electrónico.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Escribe tu mensaje</translation>
+        <translation>Escribe tu mensaje.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Name</source>
-        <translation>Escribe el nombre de tu amigo</translation>
+        <translation>Escribe el nombre de tu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Email</source>
-        <translation>Escribe el correo electrónico de tu amigo</translation>
+        <translation>Escribe el correo electrónico de tu amigo.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escribe dos direcciones de correo electrónico distintas</translation>
+        <translation>Escribe dos direcciones de correo electrónico distintas.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo electrónico válida</translation>
+        <translation>Escribe una dirección de correo electrónico válida.</translation>
     </message>
     <message>
         <source>Please Shorten Your Message</source>
-        <translation>Acorta tu mensaje</translation>
+        <translation>Acorta tu mensaje.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -117,15 +117,15 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the web site host name (a check box that opens the site)</extracomment>
-        <translation>Haz clic aquí para visitar %1 ahora</translation>
+        <translation>Haz clic y visita %1 ahora</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation>Descargar Quorvane Softwares</translation>
+        <translation>Descarga Quorvane Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Visita Quorvane Softwares</translation>
+        <translation>Haz clic y visita Quorvane Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -139,17 +139,17 @@
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Opens the referral page in the web browser</extracomment>
-        <translation>Recomendar &amp;ahora</translation>
+        <translation>Recomendar a un amigo &amp;ahora</translation>
     </message>
     <message>
         <source>Your e-mail address</source>
         <extracomment>Accessible name of the box for the user's own address</extracomment>
-        <translation>Tu correo electrónico</translation>
+        <translation>Tu dirección de correo electrónico</translation>
     </message>
     <message>
         <source>Friend's e-mail address</source>
         <extracomment>Accessible name of the box for the friend's address</extracomment>
-        <translation>Correo electrónico de tu amigo</translation>
+        <translation>Dirección de correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Friend's name</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+        <translation>La dirección de correo electrónico no puede contener espacios.</translation>
     </message>
 </context>
 <context>
@@ -175,15 +175,15 @@
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <extracomment>%1 is the web site host name, e.g. www.example.org (a link text)</extracomment>
-        <translation>El foro de debate místico en línea más popular. Haz clic aquí para visitar %1 ahora.</translation>
+        <translation>El foro de debate esotérico más popular de Internet. Haz clic aquí y visita %1 ahora.</translation>
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses. Click here to get your reading now!</source>
-        <translation>Zentrova te muestra cómo se relacionan las distintas combinaciones de los dados con los doce signos del zodiaco, los planetas y las casas. ¡Haz clic aquí para obtener tu lectura ahora!</translation>
+        <translation>Zentrova te muestra cómo se relacionan las distintas combinaciones de los dados con los doce signos del zodiaco, los planetas y las casas. ¡Haz clic aquí y obtén ya tu lectura!</translation>
     </message>
     <message>
         <source>Click on the Dice for An Zentrova Reading</source>
-        <translation>Haz clic en los dados para una lectura de Zentrova</translation>
+        <translation>Pulsa un dado para tu lectura de Zentrova</translation>
     </message>
     <message>
         <source>Planet</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Casts a zodiac sign reading</source>
-        <translation>Lanza los dados para una lectura de signo zodiacal</translation>
+        <translation>Lanza los dados para una lectura de signo del zodiaco</translation>
     </message>
     <message>
         <source>House</source>
@@ -219,27 +219,27 @@
     </message>
     <message>
         <source>Planet die</source>
-        <translation>Dado de planeta</translation>
+        <translation>Dado de los planetas</translation>
     </message>
     <message>
         <source>Zodiac die</source>
-        <translation>Dado de signo zodiacal</translation>
+        <translation>Dado de los signos</translation>
     </message>
     <message>
         <source>House die</source>
-        <translation>Dado de casa</translation>
+        <translation>Dado de las casas</translation>
     </message>
     <message>
         <source>Comprehensive reading, planet die</source>
-        <translation>Lectura completa, dado de planeta</translation>
+        <translation>Lectura completa, dado de los planetas</translation>
     </message>
     <message>
         <source>Comprehensive reading, zodiac die</source>
-        <translation>Lectura completa, dado de signo zodiacal</translation>
+        <translation>Lectura completa, dado de los signos</translation>
     </message>
     <message>
         <source>Comprehensive reading, house die</source>
-        <translation>Lectura completa, dado de casa</translation>
+        <translation>Lectura completa, dado de las casas</translation>
     </message>
     <message>
         <source>Reading pages</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Zodiac Sign</source>
-        <translation>Signo zodiacal</translation>
+        <translation>Signo del zodiaco</translation>
     </message>
     <message>
         <source>Houses</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
         <source>The planet's significance for you.</source>
-        <translation>El significado del planeta para ti.</translation>
+        <translation>Lo que el planeta significa para ti.</translation>
     </message>
     <message>
         <source>Zodiac Sign Name</source>
-        <translation>Nombre del signo zodiacal</translation>
+        <translation>Nombre del signo</translation>
     </message>
     <message>
         <source>The zodiac sign's significance for you.</source>
-        <translation>El significado del signo zodiacal para ti.</translation>
+        <translation>Lo que el signo significa para ti.</translation>
     </message>
     <message>
         <source>Houses Name</source>
@@ -279,19 +279,19 @@
     </message>
     <message>
         <source>The house's significance for you.</source>
-        <translation>El significado de la casa para ti.</translation>
+        <translation>Lo que la casa significa para ti.</translation>
     </message>
     <message>
         <source>&amp;Cast Zentrova Again</source>
-        <translation>&amp;Lanzar Zentrova de nuevo</translation>
+        <translation>&amp;Volver a lanzar los dados</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
-        <translation>Personaliza este programa con la marca de tu sitio web. Aumenta la fidelidad de tus visitantes y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta "Ayuda" para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Añade la marca de tu web a este programa. Fideliza a tus visitantes y atrae más tráfico a tu web. Pon aquí su nombre y su enlace. Consulta «Ayuda» para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Obtén este programa totalmente personalizado con la marca de tu sitio web. Haz clic aquí para más detalles.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con tu propia marca para tu sitio web. Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en línea</translation>
+        <translation>&amp;Visita nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -330,11 +330,11 @@
     <name>Zentrova::ReadingPage</name>
     <message>
         <source>Planet die, first half</source>
-        <translation>Dado de planeta, primera mitad</translation>
+        <translation>Dado de los planetas, primera mitad</translation>
     </message>
     <message>
         <source>Planet die, second half</source>
-        <translation>Dado de planeta, segunda mitad</translation>
+        <translation>Dado de los planetas, segunda mitad</translation>
     </message>
     <message>
         <source>Planet picture</source>
@@ -342,23 +342,23 @@
     </message>
     <message>
         <source>Zodiac sign die, first half</source>
-        <translation>Dado de signo zodiacal, primera mitad</translation>
+        <translation>Dado de los signos, primera mitad</translation>
     </message>
     <message>
         <source>Zodiac sign die, second half</source>
-        <translation>Dado de signo zodiacal, segunda mitad</translation>
+        <translation>Dado de los signos, segunda mitad</translation>
     </message>
     <message>
         <source>Zodiac sign picture</source>
-        <translation>Imagen del signo zodiacal</translation>
+        <translation>Imagen del signo del zodiaco</translation>
     </message>
     <message>
         <source>House die, first half</source>
-        <translation>Dado de casa, primera mitad</translation>
+        <translation>Dado de las casas, primera mitad</translation>
     </message>
     <message>
         <source>House die, second half</source>
-        <translation>Dado de casa, segunda mitad</translation>
+        <translation>Dado de las casas, segunda mitad</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>This is the prime source of energy. It sits at the centre of all you do and feeds every part of your chart. It marks your own quest in life, the inner search that leads you towards knowing yourself and towards wisdom.</source>
-        <translation>Es la fuente primordial de energía. Ocupa el centro de todo lo que haces y alimenta cada parte de tu carta. Señala tu propia búsqueda en la vida, la búsqueda interior que te lleva a conocerte a ti mismo y a alcanzar la sabiduría.</translation>
+        <translation>Es la fuente primordial de energía. Ocupa el centro de todo lo que haces y nutre cada parte de tu carta. Marca tu propia búsqueda en la vida, ese viaje interior que te lleva a conocerte a ti mismo y a alcanzar la sabiduría.</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>This is is the closest to the Earth and it mirrors the quest of the Sun in the way your personality shows itself. It tells how you draw energy from the people and places around you, and how you turn that energy into growth and into the emotional nourishment you need.</source>
-        <translation>Es el astro más cercano a la Tierra y refleja la búsqueda del Sol en la forma en que se manifiesta tu personalidad. Indica cómo obtienes energía de las personas y los lugares que te rodean, y cómo conviertes esa energía en crecimiento y en el alimento emocional que necesitas.</translation>
+        <translation>Es el astro más cercano a la Tierra y refleja la búsqueda del Sol en la manera en que se expresa tu personalidad. Indica cómo tomas energía de las personas y los lugares que te rodean, y cómo la transformas en crecimiento y en el alimento emocional que necesitas.</translation>
     </message>
     <message>
         <source>Mercury</source>
@@ -386,7 +386,7 @@
     </message>
     <message>
         <source>This shows your perspective to the happenings in the world around you. The way you read those events also gives you the answers that guide and explain your own actions.</source>
-        <translation>Muestra tu forma de ver lo que sucede en el mundo que te rodea. La manera en que interpretas esos acontecimientos también te da las respuestas que guían y explican tus propios actos.</translation>
+        <translation>Muestra tu manera de ver lo que ocurre en el mundo que te rodea. La forma en que interpretas esos acontecimientos te da también las respuestas que guían y explican tus propios actos.</translation>
     </message>
     <message>
         <source>Venus</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>This shows how you hold onto things that bring you personal satisfaction. It speaks of your wishes and desires, of what you long for, and of how freely you are able to voice them to others.</source>
-        <translation>Muestra cómo te aferras a las cosas que te dan satisfacción personal. Habla de tus deseos y anhelos, de aquello que añoras y de la libertad con que eres capaz de expresarlos ante los demás.</translation>
+        <translation>Muestra cómo te aferras a aquello que te produce satisfacción personal. Habla de tus deseos y anhelos, de lo que ansías, y de la libertad con que sabes expresarlos ante los demás.</translation>
     </message>
     <message>
         <source>Mars</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>This is you personal special initiative for achieving your aims. It shows the drive and the full effort you put into reaching your goals.</source>
-        <translation>Es tu iniciativa personal y especial para alcanzar tus propósitos. Muestra el empuje y todo el esfuerzo que pones para lograr tus metas.</translation>
+        <translation>Es tu iniciativa más personal, la que te impulsa a cumplir tus propósitos. Muestra el empuje y todo el esfuerzo que pones en alcanzar tus metas.</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>This shows all your needs and the steps you take to see them fulfilled. Take care, though, that you do not lose yourself in fantasies along the way.</source>
-        <translation>Muestra todas tus necesidades y los pasos que das para verlas cumplidas. Pero ten cuidado de no perderte en fantasías por el camino.</translation>
+        <translation>Muestra todas tus necesidades y los pasos que das para satisfacerlas. Eso sí, procura no perderte en fantasías por el camino.</translation>
     </message>
     <message>
         <source>Saturn</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>This stands for your limitations and restrictions. It reminds you that even when you stand at the very peak of success, your place in the whole of creation remains only a small one.</source>
-        <translation>Representa tus limitaciones y restricciones. Te recuerda que, incluso cuando estás en la cima misma del éxito, tu lugar en el conjunto de la creación sigue siendo pequeño.</translation>
+        <translation>Representa tus límites y tus restricciones. Te recuerda que, aun cuando llegas a la cima del éxito, tu lugar en el conjunto de la creación no deja de ser pequeño.</translation>
     </message>
     <message>
         <source>Uranus</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>This extends beyond the current universe and makes you aware of what lies past the things you know. Used with creativity, that awareness helps you break away from the old restrictions that hold you.</source>
-        <translation>Se extiende más allá del universo actual y te hace consciente de lo que existe fuera de lo que conoces. Usada con creatividad, esa conciencia te ayuda a liberarte de las viejas restricciones que te atan.</translation>
+        <translation>Se extiende más allá del universo actual y te hace consciente de lo que hay fuera de lo que conoces. Esa conciencia, usada con creatividad, te ayuda a liberarte de las viejas restricciones que te atan.</translation>
     </message>
     <message>
         <source>Neptune</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>This is something that you are always searching for to feel complete. You can sense it close by, yet it is never in your hands.</source>
-        <translation>Es algo que siempre estás buscando para sentirte completo. Puedes sentirlo cerca, pero nunca está en tus manos.</translation>
+        <translation>Es aquello que siempre buscas para sentirte completo. Lo sientes cerca, pero nunca llega a estar en tus manos.</translation>
     </message>
     <message>
         <source>Pluto</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>This is the ultimate commitment that you can make. It shows the power and reach of your own energies.</source>
-        <translation>Es el compromiso máximo que puedes asumir. Muestra el poder y el alcance de tus propias energías.</translation>
+        <translation>Es el mayor compromiso que puedes asumir. Muestra el poder y el alcance de tus propias energías.</translation>
     </message>
     <message>
         <source>Aries</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>This is not a demanding sign. Picture a single dot among a great many others: it asks for nothing special, and yet it still finds its way to the centre of the pattern. You are content to blend in with the crowd until the right moment comes. You do not spread your effort thin; you work hard only for the one goal that you judge to be the best of all.</source>
-        <translation>No es un signo exigente. Imagina un solo punto entre muchísimos otros: no pide nada especial y, aun así, encuentra su camino hacia el centro de la figura. Te conformas con pasar desapercibido entre la multitud hasta que llega el momento oportuno. No dispersas tus esfuerzos; solo trabajas duro por la única meta que consideras la mejor de todas.</translation>
+        <translation>No es un signo exigente. Imagina un solo punto entre muchísimos otros: no pide nada especial y, aun así, acaba llegando al centro de la figura. Te conformas con pasar inadvertido entre la multitud hasta que llega el momento oportuno. No repartes tus fuerzas: solo te empeñas a fondo en la única meta que consideras la mejor de todas.</translation>
     </message>
     <message>
         <source>Taurus</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>This sign is one step forward in achieving your goals. You move towards them steadily, but always along the most comfortable path you can find. For you, life has to be smooth and easy, and you avoid the rough roads whenever you can.</source>
-        <translation>Este signo es un paso adelante en el logro de tus metas. Avanzas hacia ellas con constancia, pero siempre por el camino más cómodo que puedas encontrar. Para ti, la vida tiene que ser fácil y sin sobresaltos, y evitas los caminos difíciles siempre que puedes.</translation>
+        <translation>Este signo supone un paso adelante hacia tus metas. Avanzas hacia ellas con constancia, pero siempre por la vía más cómoda que encuentras. Para ti, la vida tiene que ser fácil y sin sobresaltos, y siempre que puedes evitas los caminos difíciles.</translation>
     </message>
     <message>
         <source>Gemini</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>This sign starts as a line from the centre that soon branches out towards many different alternatives. You keep an open mind and are always ready to look at other ways of solving a problem.</source>
-        <translation>Este signo empieza como una línea que sale del centro y que pronto se ramifica hacia muchas alternativas distintas. Tienes una mente abierta y siempre estás dispuesto a buscar otras formas de resolver un problema.</translation>
+        <translation>Este signo nace como una línea que sale del centro y que pronto se ramifica en muchas alternativas distintas. Tienes una mente abierta y siempre estás dispuesto a buscar otras formas de resolver un problema.</translation>
     </message>
     <message>
         <source>Cancer</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>In this sign, the dot patterns signify the wall that you build around yourself for protection. You are sensitive and easily hurt, so you guard your inner world closely. Others often misread these boundaries as coldness, when they are only your way of staying safe.</source>
-        <translation>En este signo, las figuras de puntos representan el muro que construyes a tu alrededor para protegerte. Eres sensible y te hieren con facilidad, por eso proteges celosamente tu mundo interior. Los demás suelen confundir estos límites con frialdad, cuando solo son tu forma de sentirte seguro.</translation>
+        <translation>En este signo, la figura de puntos representa el muro que levantas a tu alrededor para protegerte. Eres sensible y te hieren con facilidad, así que guardas celosamente tu mundo interior. Los demás suelen tomar esos límites por frialdad, cuando no son más que tu manera de sentirte a salvo.</translation>
     </message>
     <message>
         <source>Leo</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>You are on always on a quest looking for appreciation and admiration from those around you. You like your life to be well ordered, with yourself as the king at its centre. Even so, you cannot rule alone, and you want the support and the loyalty of others behind you.</source>
-        <translation>Siempre andas en busca del aprecio y la admiración de quienes te rodean. Te gusta que tu vida esté bien ordenada, contigo como rey en su centro. Aun así, no puedes reinar solo, y quieres tener detrás el apoyo y la lealtad de los demás.</translation>
+        <translation>Siempre andas en busca del aprecio y la admiración de quienes te rodean. Te gusta que tu vida esté bien ordenada, contigo en el centro, como un rey. Aun así, no puedes reinar solo, y quieres contar con el apoyo y la lealtad de los demás.</translation>
     </message>
     <message>
         <source>Virgo</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>You are always neat and methodical. The six dots of this sign stand in a tidy, ordered pattern, just as you like things to be. You are meticulous and communicative, with a sharp eye for detail. You are quick to spot errors that others miss, and you are at your best when there is a problem to be solved.</source>
-        <translation>Siempre eres ordenado y metódico. Los seis puntos de este signo forman una figura limpia y ordenada, tal como te gusta que estén las cosas. Eres meticuloso y comunicativo, y tienes buen ojo para los detalles. Detectas enseguida los errores que a otros se les escapan, y das lo mejor de ti cuando hay un problema que resolver.</translation>
+        <translation>Eres siempre ordenado y metódico. Los seis puntos de este signo forman una figura pulcra y bien dispuesta, tal como te gusta que estén las cosas. Eres meticuloso y comunicativo, y tienes buen ojo para los detalles. Detectas enseguida los errores que a otros se les escapan, y das lo mejor de ti cuando hay un problema que resolver.</translation>
     </message>
     <message>
         <source>Libra</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>This is the quest for peace and beauty. You try to keep a balance between the real world and your dreams. When a delicate decision has to be made, you weigh it carefully and then take it with a firm mind. The image of this sign works like a mirror, showing each side the other.</source>
-        <translation>Es la búsqueda de la paz y la belleza. Intentas mantener el equilibrio entre el mundo real y tus sueños. Cuando hay que tomar una decisión delicada, la sopesas con cuidado y luego la tomas con firmeza. La imagen de este signo funciona como un espejo que muestra a cada lado el reflejo del otro.</translation>
+        <translation>Es la búsqueda de la paz y la belleza. Intentas mantener el equilibrio entre el mundo real y tus sueños. Cuando hay que tomar una decisión delicada, la sopesas con cuidado y después la tomas con firmeza. La imagen de este signo funciona como un espejo que devuelve a cada lado el reflejo del otro.</translation>
     </message>
     <message>
         <source>Scorpio</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>You appreciate power and status. You hold your beliefs with real passion and keep your secrets well hidden, like the eight corners of a closed cube.</source>
-        <translation>Valoras el poder y la posición social. Defiendes tus creencias con auténtica pasión y guardas bien tus secretos, como las ocho esquinas de un cubo cerrado.</translation>
+        <translation>Valoras el poder y la posición social. Defiendes tus convicciones con verdadera pasión y guardas tus secretos bien escondidos, como las ocho esquinas de un cubo cerrado.</translation>
     </message>
     <message>
         <source>Sagittarius</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>This is the quest for control and firmness. You are sensible, practical and firmly down to earth, and you believe that there is a place for everything and that everything belongs in its place.</source>
-        <translation>Es la búsqueda del control y la firmeza. Eres sensato, práctico y tienes los pies bien puestos en la tierra, y crees que hay un lugar para cada cosa y que cada cosa debe estar en su lugar.</translation>
+        <translation>Es la búsqueda del control y la firmeza. Eres sensato, práctico y tienes los pies bien puestos en la tierra, y crees en aquello de «un lugar para cada cosa y cada cosa en su lugar».</translation>
     </message>
     <message>
         <source>Aquarius</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>You will be an outcast. You do not follow the rules that the system lays down; instead you stand aside from it and think about the world around you in a calm and objective way.</source>
-        <translation>Vivirás al margen. No sigues las reglas que dicta el sistema; en lugar de eso, te apartas de él y reflexionas sobre el mundo que te rodea con calma y objetividad.</translation>
+        <translation>Vivirás al margen. No sigues las reglas que dicta el sistema: prefieres apartarte de él y pensar en el mundo que te rodea con calma y objetividad.</translation>
     </message>
     <message>
         <source>Pisces</source>
@@ -544,106 +544,106 @@
     <message>
         <source>1st House - The House of Identity</source>
         <extracomment>A house of the natal chart: its number, then its traditional name</extracomment>
-        <translation>Casa 1 - La casa de la identidad</translation>
+        <translation>Casa 1: la casa de la identidad</translation>
     </message>
     <message>
         <source>Much can be determined about someones personality from this house. It deals with the self and with your individuality, with your appearance and with the image that you project to the world. The sign rising on the eastern horizon at the moment of your birth, the ascendant, marks the start of this house. Because everything else in the chart grows out of it, many astrologers call it the most vital house of all. It describes your looks and the shape of your body, your general health and vitality, and the way you first meet new people. It also speaks of your early years and of the temperament you showed as a child.</source>
-        <translation>Esta casa revela mucho sobre la personalidad de alguien. Trata del yo y de tu individualidad, de tu aspecto y de la imagen que proyectas al mundo. El signo que asciende por el horizonte oriental en el momento de tu nacimiento, el ascendente, marca el inicio de esta casa. Como todo lo demás en la carta surge de ella, muchos astrólogos la consideran la casa más importante de todas. Describe tu apariencia y tu constitución física, tu salud y vitalidad en general, y la forma en que te relacionas con las personas que acabas de conocer. También habla de tus primeros años y del temperamento que mostrabas de niño.</translation>
+        <translation>Esta casa revela mucho sobre la personalidad de cada uno. Trata del yo y de tu individualidad, de tu apariencia y de la imagen que proyectas al mundo. El signo que asciende por el horizonte este en el momento de tu nacimiento, el ascendente, marca el comienzo de esta casa. Como todo lo demás en la carta nace de ella, muchos astrólogos la consideran la casa más importante de todas. Describe tu físico y tu complexión, tu salud y tu vitalidad en general, y cómo te muestras ante las personas que acabas de conocer. También habla de tus primeros años y del temperamento que mostrabas de niño.</translation>
     </message>
     <message>
         <source>2nd House - The House of Finances</source>
-        <translation>Casa 2 - La casa de las finanzas</translation>
+        <translation>Casa 2: la casa de las finanzas</translation>
     </message>
     <message>
         <source>This house is traditionally known as the house of material possessions and wealth. It shows how you earn, save and spend, and how well you handle the resources that come into your hands. Gains and losses of money, property and valuables are read from here, as is the sense of safety and security that they give you. Beyond money, it reveals what you truly value in life and how much you value yourself, so your self-esteem is tied closely to this house. The things you own often reflect the things you believe you deserve. In matters of the body, this house is linked with the eyesight, especially the right eye, and with the throat, the neck and the voice.</source>
-        <translation>Tradicionalmente se conoce esta casa como la casa de los bienes materiales y la riqueza. Muestra cómo ganas, ahorras y gastas, y lo bien que administras los recursos que llegan a tus manos. De ella se leen las ganancias y pérdidas de dinero, propiedades y objetos de valor, así como la sensación de seguridad y protección que te dan. Más allá del dinero, revela lo que de verdad valoras en la vida y cuánto te valoras a ti mismo, por lo que tu autoestima está muy ligada a esta casa. Las cosas que posees suelen reflejar lo que crees merecer. En lo que respecta al cuerpo, esta casa está relacionada con la vista, sobre todo con el ojo derecho, y con la garganta, el cuello y la voz.</translation>
+        <translation>A esta casa se la conoce tradicionalmente como la de los bienes materiales y la riqueza. Muestra cómo ganas, ahorras y gastas, y lo bien que administras los recursos que llegan a tus manos. En ella se leen las ganancias y las pérdidas de dinero, de propiedades y de objetos de valor, así como la sensación de seguridad y protección que te aportan. Más allá del dinero, revela lo que de verdad valoras en la vida y cuánto te valoras a ti mismo, por lo que tu autoestima está muy ligada a esta casa. Lo que posees suele reflejar lo que crees merecer. En el plano físico, esta casa se asocia con la vista, sobre todo con el ojo derecho, y con la garganta, el cuello y la voz.</translation>
     </message>
     <message>
         <source>3rd House - The House of Communication</source>
-        <translation>Casa 3 - La casa de la comunicación</translation>
+        <translation>Casa 3: la casa de la comunicación</translation>
     </message>
     <message>
         <source>This house corresponds to your power of communication. It shows how well you speak and write, how you put your thoughts into words, and how readily others understand you. It also reveals your basic attitude to life: whether you meet each day with courage or caution, and how willing you are to take risks. Your brothers and sisters, your cousins and your neighbours are found here, together with the bonds you share with them. Short trips, daily travel and errands belong to this house as well. Finally, it describes your intellect, your curiosity and your quickness of mind, and the way you learn new things.</source>
-        <translation>Esta casa corresponde a tu capacidad de comunicación. Muestra lo bien que hablas y escribes, cómo expresas tus pensamientos con palabras y con qué facilidad te entienden los demás. También revela tu actitud básica ante la vida: si afrontas cada día con valentía o con cautela, y hasta qué punto estás dispuesto a correr riesgos. Aquí se encuentran tus hermanos, tus primos y tus vecinos, junto con los lazos que compartes con ellos. Los viajes cortos, los desplazamientos diarios y los recados también pertenecen a esta casa. Por último, describe tu intelecto, tu curiosidad y tu agilidad mental, y la forma en que aprendes cosas nuevas.</translation>
+        <translation>Esta casa corresponde a tu capacidad de comunicación. Muestra lo bien que hablas y escribes, cómo pones tus pensamientos en palabras y con qué facilidad te entienden los demás. También revela tu actitud básica ante la vida: si afrontas cada día con valor o con cautela, y hasta qué punto estás dispuesto a arriesgarte. Aquí aparecen tus hermanos, tus primos y tus vecinos, junto con los lazos que te unen a ellos. Los viajes cortos, los desplazamientos diarios y los recados también pertenecen a esta casa. Por último, describe tu intelecto, tu curiosidad y tu agilidad mental, y tu manera de aprender cosas nuevas.</translation>
     </message>
     <message>
         <source>4th House - The House of Family</source>
-        <translation>Casa 4 - La casa de la familia</translation>
+        <translation>Casa 4: la casa de la familia</translation>
     </message>
     <message>
         <source>This house is also known as Matristhan in Vedic astrology, the place of the mother. It describes your mother and every mother-like figure who has cared for you, and the love and comfort they gave. It is the root of your emotional security, the calm place inside you where you feel safe. Your need for privacy, your home, your land and the house you live in are all read here. It shows the bonds that tie you to your family, the traditions you carry and the heritage passed down to you by your ancestors. Because it rules both beginnings and endings, this house speaks of your childhood as well as of your old age, and of the kind of peace you will find at the close of life.</source>
-        <translation>En la astrología védica esta casa también se conoce como Matristhan, el lugar de la madre. Describe a tu madre y a toda figura maternal que te haya cuidado, y el amor y el consuelo que te dieron. Es la raíz de tu seguridad emocional, el lugar tranquilo dentro de ti donde te sientes a salvo. Tu necesidad de intimidad, tu hogar, tus tierras y la casa en la que vives se leen aquí. Muestra los lazos que te unen a tu familia, las tradiciones que mantienes y la herencia que te han transmitido tus antepasados. Como rige tanto los comienzos como los finales, esta casa habla de tu infancia y también de tu vejez, y del tipo de paz que encontrarás al final de la vida.</translation>
+        <translation>En la astrología védica, esta casa se conoce también como Matristhan, el lugar de la madre. Describe a tu madre y a cualquier figura materna que te haya cuidado, y el amor y el consuelo que te dieron. Es la raíz de tu seguridad emocional, ese rincón tranquilo dentro de ti donde te sientes a salvo. Aquí se leen tu necesidad de intimidad, tu hogar, tus tierras y la casa en la que vives. Muestra los lazos que te unen a tu familia, las tradiciones que mantienes y la herencia que te legaron tus antepasados. Como rige tanto los comienzos como los finales, esta casa habla de tu infancia y también de tu vejez, y de la clase de paz que hallarás al final de la vida.</translation>
     </message>
     <message>
         <source>5th House - The House of Pleasures</source>
-        <translation>Casa 5 - La casa de los placeres</translation>
+        <translation>Casa 5: la casa de los placeres</translation>
     </message>
     <message>
         <source>This house signifies the place of love affairs, romance and the joy of courtship. It shows how you fall in love, what charms you in another person, and how you express your affection. It is also the house of the intellect, and it tells of your education, your studies and your talent for learning. Creativity lives here: art, music, writing, drama and every other way in which you express who you are. Games, hobbies and the simple pleasures of life that bring you delight are read from this house too. Above all, it speaks of children, of your bond with them and of the joy they bring into your life, and of the legacy you leave through them.</source>
-        <translation>Esta casa representa el terreno de las aventuras amorosas, el romance y la alegría del cortejo. Muestra cómo te enamoras, qué te cautiva de otra persona y cómo expresas tu afecto. También es la casa del intelecto, y habla de tu educación, tus estudios y tu talento para aprender. Aquí vive la creatividad: el arte, la música, la escritura, el teatro y cualquier otra forma en que expresas quién eres. Los juegos, las aficiones y los placeres sencillos de la vida que te alegran también se leen en esta casa. Sobre todo, habla de los hijos, del vínculo que tienes con ellos y de la alegría que traen a tu vida, y del legado que dejas a través de ellos.</translation>
+        <translation>Esta casa representa el terreno de los amores, el romance y la alegría del cortejo. Muestra cómo te enamoras, qué te cautiva de otra persona y cómo expresas tu cariño. También es la casa del intelecto, y habla de tu educación, de tus estudios y de tu talento para aprender. Aquí reside la creatividad: el arte, la música, la escritura, el teatro y cualquier otra forma de expresar quién eres. Los juegos, las aficiones y los pequeños placeres de la vida que te alegran también se leen en esta casa. Pero, sobre todo, habla de los hijos, del vínculo que te une a ellos y de la alegría que traen a tu vida, así como del legado que dejas a través de ellos.</translation>
     </message>
     <message>
         <source>6th House - The House of Health</source>
-        <translation>Casa 6 - La casa de la salud</translation>
+        <translation>Casa 6: la casa de la salud</translation>
     </message>
     <message>
         <source>This house indicates the skills we possess and the kind of work we are best suited for. It shows your daily routine, your sense of duty and the service you willingly give to others. Your colleagues, your employees and the atmosphere at your place of work are seen here. It is also the house of enemies and rivals, and of the obstacles that stand in your way, as well as your strength to overcome them. Disputes, debts and legal matters, including court cases, fall under this house. Most of all, it is linked with health: it reveals your tendency to illness, the way your body copes with stress and worry, and the habits that can keep you fit and well.</source>
-        <translation>Esta casa indica las habilidades que tenemos y el tipo de trabajo para el que estamos mejor preparados. Muestra tu rutina diaria, tu sentido del deber y el servicio que prestas de buen grado a los demás. Aquí se ven tus compañeros de trabajo, tus empleados y el ambiente de tu lugar de trabajo. También es la casa de los enemigos y los rivales, y de los obstáculos que se interponen en tu camino, así como de tu fuerza para superarlos. Las disputas, las deudas y los asuntos legales, incluidos los pleitos, dependen de esta casa. Pero, sobre todo, está ligada a la salud: revela tu propensión a las enfermedades, la forma en que tu cuerpo sobrelleva el estrés y las preocupaciones, y los hábitos que pueden mantenerte sano y en forma.</translation>
+        <translation>Esta casa indica tus aptitudes y el tipo de trabajo para el que estás mejor dotado. Muestra tu rutina diaria, tu sentido del deber y el servicio que prestas de buen grado a los demás. Aquí se ven tus compañeros, tus empleados y el ambiente de tu lugar de trabajo. También es la casa de los enemigos y los rivales, de los obstáculos que se interponen en tu camino y de tu fuerza para superarlos. Las disputas, las deudas y los asuntos legales, incluidos los pleitos, corresponden a esta casa. Pero, sobre todo, está ligada a la salud: revela tu propensión a enfermar, cómo sobrelleva tu cuerpo el estrés y las preocupaciones, y los hábitos que pueden mantenerte sano y en forma.</translation>
     </message>
     <message>
         <source>7th House - The House of Partnerships</source>
-        <translation>Casa 7 - La casa de las asociaciones</translation>
+        <translation>Casa 7: la casa de las relaciones</translation>
     </message>
     <message>
         <source>This house is commonly believed to define our closest partnerships. It is above all the house of marriage, and it describes the spouse you are drawn to, the nature of your married life and the balance between the two of you. Beyond love, it rules business partnerships and agreements of every kind, so contracts, deals and joint ventures are judged from here. It shows how you cooperate, how you share responsibility and how you handle open conflict with a partner. It also covers your relations with your peers and with the public at large, and how others see you when you stand beside them as an equal.</source>
-        <translation>Comúnmente se cree que esta casa define nuestras relaciones más cercanas. Es, ante todo, la casa del matrimonio, y describe al cónyuge que te atrae, la naturaleza de tu vida conyugal y el equilibrio entre ambos. Más allá del amor, rige las sociedades comerciales y los acuerdos de todo tipo, por lo que los contratos, los tratos y las empresas conjuntas se juzgan desde aquí. Muestra cómo colaboras, cómo compartes las responsabilidades y cómo afrontas un conflicto abierto con tu pareja o socio. También abarca tus relaciones con tus iguales y con el público en general, y cómo te ven los demás cuando estás a su lado de igual a igual.</translation>
+        <translation>Se suele decir que esta casa define nuestras relaciones más estrechas. Es, ante todo, la casa del matrimonio, y describe al cónyuge que te atrae, la naturaleza de tu vida en pareja y el equilibrio entre los dos. Más allá del amor, rige las sociedades comerciales y los acuerdos de todo tipo, de modo que los contratos, los tratos y las empresas conjuntas se juzgan desde aquí. Muestra cómo colaboras, cómo compartes las responsabilidades y cómo afrontas un conflicto abierto con tu pareja o tu socio. También abarca tu relación con tus iguales y con el público en general, y cómo te ven los demás cuando estás a su lado en pie de igualdad.</translation>
     </message>
     <message>
         <source>8th House - The House of Spirituality</source>
-        <translation>Casa 8 - La casa de la espiritualidad</translation>
+        <translation>Casa 8: la casa de la espiritualidad</translation>
     </message>
     <message>
         <source>This house corresponds to the sexual nature of a person and to the deep bonds of intimacy. It is read for longevity, for the length of life, and for the dangers, accidents and sudden events you may face. It rules the transformations that change your life for good, the crises you pass through and the endings that clear the way for new beginnings. Secrets, hidden matters, research and the occult are found here as well. This house also governs inheritance, legacies and money shared with others, as well as unconventional income such as insurance, taxes, royalties or unexpected gains.</source>
-        <translation>Esta casa corresponde a la naturaleza sexual de una persona y a los profundos lazos de la intimidad. Se lee para conocer la longevidad, la duración de la vida, y los peligros, accidentes y sucesos repentinos que puedas afrontar. Rige las transformaciones que cambian tu vida para siempre, las crisis que atraviesas y los finales que abren paso a nuevos comienzos. Aquí se encuentran también los secretos, los asuntos ocultos, la investigación y las ciencias ocultas. Esta casa gobierna además las herencias, los legados y el dinero compartido con otros, así como los ingresos poco convencionales, como seguros, impuestos, derechos de autor o ganancias inesperadas.</translation>
+        <translation>Esta casa corresponde a la naturaleza sexual de la persona y a los lazos profundos de la intimidad. En ella se leen la longevidad, la duración de la vida, y los peligros, los accidentes y los sucesos repentinos a los que puedes enfrentarte. Rige las transformaciones que cambian tu vida para siempre, las crisis que atraviesas y los finales que abren paso a nuevos comienzos. Aquí se encuentran también los secretos, los asuntos velados, la investigación y el ocultismo. Esta casa gobierna además las herencias, los legados y el dinero compartido con otros, así como los ingresos poco convencionales: seguros, impuestos, derechos de autor o ganancias inesperadas.</translation>
     </message>
     <message>
         <source>9th House - The House of Travel</source>
-        <translation>Casa 9 - La casa de los viajes</translation>
+        <translation>Casa 9: la casa de los viajes</translation>
     </message>
     <message>
         <source>This house of your natal chart defines the values and principles by which you live. It is the house of philosophy and religion, of faith and of the search for a deeper meaning. It is also known as the house of luck and fortune, showing the blessings that come to you. Higher education, deep learning and the fame or honour that learning can bring are read here. It points to your intuition, your conscience and your sense of what is right. Long journeys, travel to foreign lands and contact with other cultures also belong to this house, opening your mind to a wider world.</source>
-        <translation>Esta casa de tu carta natal define los valores y principios según los cuales vives. Es la casa de la filosofía y la religión, de la fe y de la búsqueda de un sentido más profundo. También se conoce como la casa de la suerte y la fortuna, y muestra las bendiciones que llegan a tu vida. Aquí se leen la educación superior, el conocimiento profundo y la fama o el honor que el saber puede traer. Señala tu intuición, tu conciencia y tu sentido de lo que está bien. Los viajes largos, los viajes al extranjero y el contacto con otras culturas también pertenecen a esta casa, y abren tu mente a un mundo más amplio.</translation>
+        <translation>Esta casa de tu carta natal define los valores y los principios que guían tu vida. Es la casa de la filosofía y la religión, de la fe y de la búsqueda de un sentido más profundo. También se la conoce como la casa de la suerte y la fortuna, pues muestra las bendiciones que llegan a tu vida. Aquí se leen los estudios superiores, el conocimiento profundo y la fama o el honor que puede traer el saber. Señala tu intuición, tu conciencia y tu sentido de lo que está bien. Los grandes viajes, las travesías a tierras extranjeras y el contacto con otras culturas también pertenecen a esta casa, y abren tu mente a un mundo más amplio.</translation>
     </message>
     <message>
         <source>10th House - The House of Career</source>
-        <translation>Casa 10 - La casa de la profesión</translation>
+        <translation>Casa 10: la casa de la profesión</translation>
     </message>
     <message>
         <source>This house of tells about your career and profession and about the work you do in the world. It shows your ambitions, your achievements and the public standing you gain through them, and how far you are likely to rise. It describes your relationships at every level, with superiors, with colleagues and with those who depend on you for guidance. This house is also linked with your father and with the lessons and example he gave you. Finally, it rules authority, status, honour and reputation, and the respect you earn through your own hard efforts and deeds.</source>
-        <translation>Esta casa habla de tu carrera y tu profesión, y del trabajo que realizas en el mundo. Muestra tus ambiciones, tus logros y la posición pública que alcanzas con ellos, y hasta dónde es probable que llegues. Describe tus relaciones a todos los niveles: con tus superiores, con tus compañeros y con quienes dependen de ti para que los orientes. Esta casa también está ligada a tu padre y a las lecciones y el ejemplo que te dio. Por último, rige la autoridad, la posición social, el honor y la reputación, y el respeto que te ganas con tu propio esfuerzo y tus actos.</translation>
+        <translation>Esta casa habla de tu carrera y tu profesión, y de la labor que desempeñas en el mundo. Muestra tus ambiciones, tus logros y la posición pública que alcanzas gracias a ellos, y hasta dónde es probable que llegues. Describe tus relaciones a todos los niveles: con tus superiores, con tus compañeros y con quienes dependen de ti para orientarse. Esta casa está ligada también a tu padre, a las lecciones y al ejemplo que te dio. Por último, rige la autoridad, la posición social, el honor y la reputación, así como el respeto que te ganas con tu propio esfuerzo y con tus obras.</translation>
     </message>
     <message>
         <source>11th House - The House of Hopes</source>
-        <translation>Casa 11 - La casa de las esperanzas</translation>
+        <translation>Casa 11: la casa de las esperanzas</translation>
     </message>
     <message>
         <source>This house is traditionally known as the house of income and of the rewards that your efforts bring. It shows your monetary gains from every source, from your work, your business and your investments, and how your dearest wishes come true. It is the house of sociability and friendship, revealing the friends you make, the clubs, groups and circles you join and the support you find among them. Your hopes for the future and your ideals for a better world are read here, along with your humanitarian causes and your political interests. This house also speaks of step-children and of elder brothers and sisters.</source>
-        <translation>Tradicionalmente se conoce esta casa como la casa de los ingresos y de las recompensas que traen tus esfuerzos. Muestra tus ganancias económicas de todas las fuentes, de tu trabajo, tu negocio y tus inversiones, y cómo se cumplen tus deseos más queridos. Es la casa de la sociabilidad y la amistad, y revela los amigos que haces, los clubes, grupos y círculos a los que te unes y el apoyo que encuentras en ellos. Aquí se leen tus esperanzas para el futuro y tus ideales de un mundo mejor, junto con tus causas humanitarias y tus intereses políticos. Esta casa también habla de los hijastros y de los hermanos mayores.</translation>
+        <translation>A esta casa se la conoce tradicionalmente como la de los ingresos y las recompensas que traen tus esfuerzos. Muestra tus ganancias económicas de todas las fuentes —tu trabajo, tu negocio y tus inversiones— y cómo se cumplen tus deseos más queridos. Es la casa de la sociabilidad y la amistad: revela los amigos que haces, los clubes, grupos y círculos a los que te unes y el apoyo que encuentras en ellos. Aquí se leen tus esperanzas para el futuro y tus ideales de un mundo mejor, junto con tus causas humanitarias y tus intereses políticos. Esta casa habla también de los hijastros y de los hermanos mayores.</translation>
     </message>
     <message>
         <source>12th House - The House of Shortcomings</source>
-        <translation>Casa 12 - La casa de las debilidades</translation>
+        <translation>Casa 12: la casa de las debilidades</translation>
     </message>
     <message>
         <source>In Indian Astrology, this house is known as the house of expenses and of losses. It reveals your hidden persona, the part of you that you keep away from the eyes of the world. Your karma from past lives, your dreams, your sleep and your visions are read here. It is the house of charity and of selfless giving, but also of sorrows, isolation, secret enemies and the limitations that hold you back. Hospitals, prisons, monasteries and far places of retreat belong to it. Finally, it points to the after-life and to the final release of the soul.</source>
-        <translation>En la astrología india, esta casa se conoce como la casa de los gastos y las pérdidas. Revela tu personalidad oculta, la parte de ti que mantienes lejos de las miradas del mundo. Aquí se leen tu karma de vidas pasadas, tus sueños, tu descanso y tus visiones. Es la casa de la caridad y de la entrega desinteresada, pero también de las penas, el aislamiento, los enemigos ocultos y las limitaciones que te frenan. Le pertenecen los hospitales, las prisiones, los monasterios y los lugares de retiro lejanos. Por último, señala la otra vida y la liberación final del alma.</translation>
+        <translation>En la astrología india, a esta casa se la conoce como la de los gastos y las pérdidas. Revela tu personalidad oculta, la parte de ti que mantienes lejos de las miradas del mundo. Aquí se leen el karma de tus vidas pasadas, tus sueños, tu descanso y tus visiones. Es la casa de la caridad y la entrega desinteresada, pero también de las penas, el aislamiento, los enemigos ocultos y las limitaciones que te frenan. Le pertenecen los hospitales, las prisiones, los monasterios y los lugares de retiro apartados. Por último, señala la otra vida y la liberación final del alma.</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
+        <translation>La aplicación ya se está ejecutando.</translation>
     </message>
 </context>
 <context>
@@ -651,8 +651,8 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Es posible que haya una actualización disponible para este programa.
-¿Quieres buscar actualizaciones?</translation>
+        <translation>Puede que haya disponible una actualización de este programa.
+¿Quieres comprobar si hay actualizaciones?</translation>
     </message>
 </context>
 <context>

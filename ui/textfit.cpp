@@ -38,7 +38,7 @@ bool fitText(QWidget *control, QSize room)
     else
         control->setProperty(DesignedFontProperty, control->font());
     QFont font = control->font();
-    const qreal floor = std::max(7.0, 0.8 * font.pointSizeF());
+    const qreal floor = 0.9 * font.pointSizeF();
     while (!textFits(control, room) && font.pointSizeF() - 0.25 >= floor) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         control->setFont(font);

@@ -13,10 +13,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 TS_FILE="$2"
 LANGUAGE_SETTINGS=("${@:3}")
 
-# The access key, lower case, of a text as the program shows it.
+# The access key, lower case, of a text as the program shows it, as xdotool
+# names it ("udiaeresis" for the "ü" of "&Über").
 key_of() { # english-source
     python3 - "$TS_FILE" "$1" <<'PY'
-import re, sys, xml.etree.ElementTree as ET
+import re, sys, unicodedata, xml.etree.ElementTree as ET
 ts, source = sys.argv[1], sys.argv[2]
 text = source
 if ts != "-":
@@ -24,7 +25,9 @@ if ts != "-":
         if message.findtext("source") == source:
             text = message.findtext("translation")
 match = re.search(r"&([^&\s])", text)
-print(match.group(1).lower() if match else "")
+key = match.group(1).lower() if match else ""
+accented = re.fullmatch(r"LATIN SMALL LETTER (\w) WITH (\w+).*", unicodedata.name(key, "") if key else "")
+print(accented.group(1).lower() + accented.group(2).lower() if accented else key)
 PY
 }
 

@@ -132,7 +132,6 @@ void MainWindow::buildWindow()
                                 "Visit %1 Now.")
                                  .arg(siteHost(MainSiteAddress)));
     Look::place(m_forumLink, 1207, 30, 5190, 435);
-    Look::fitText(m_forumLink);
     connect(m_forumLink, &LinkButton::clicked, this, &MainWindow::openHomePage);
 
     m_views = new QStackedWidget(client);
@@ -152,11 +151,9 @@ void MainWindow::buildDiceView()
            "zodiac, planets and houses. Click here to get your reading now!"));
     invitation->setWordWrap(true);
     Look::place(invitation, 862, 240, 5880, 615);
-    Look::fitText(invitation);
     QLabel *hint = textLabel(m_diceView, QStringLiteral("diceHintLabel"),
                              tr("Click on the Dice for An Zentrova Reading"));
     Look::place(hint, 1695, 1215, 4215, 195);
-    Look::fitText(hint);
 
     struct Choice
     {
@@ -300,7 +297,6 @@ void MainWindow::buildBrandBand()
     for (LinkButton *link : {m_coBrandingLink, m_fullBrandingLink}) {
         Look::setBackground(link, Qt::black);
         addStacked(m_brandLinks, link);
-        Look::fitText(link);
     }
     // Of two links in one place the later one lies on top until the start-up
     // draw decides.
