@@ -4,7 +4,7 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/translations.h"
-#include "platform/nativesettingsstore.h"
+#include "platform/usersettingsstore.h"
 #include "platform/version.h"
 #include "ui/look.h"
 
@@ -82,9 +82,8 @@ int main(int argc, char *argv[])
 
     QApplication::setWindowIcon(Zentrova::Look::programIcon());
 
-    Zentrova::NativeSettingsStore settings(
-        Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()),
-        settingsFormat);
+    Zentrova::UserSettingsStore settings(
+        Zentrova::UserSettingsStore::userFileName(QApplication::applicationName()), settingsFormat);
     Zentrova::DesktopPlatform platform(settings);
     Zentrova::Shutdown shutdown;
     if (!Zentrova::startProgram(platform, instance, shutdown))

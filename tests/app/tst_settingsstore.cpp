@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/nativesettingsstore.h"
+#include "platform/usersettingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +85,7 @@ void TestSettingsStore::init()
 
 void TestSettingsStore::write_reachesTheFileAtOnce_andReadsBack()
 {
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(QString()));
 
     QVERIFY2(store.write("Settings", "Duration", "2026-12-08"), qPrintable(store.errorString()));
@@ -127,7 +127,7 @@ void TestSettingsStore::write_changesTheDateAndNothingElse()
     QFETCH(QByteArray, ini);
     QFETCH(QString, stored);
     writeFile(m_path, ini);
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
 
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(stored));
     QVERIFY2(store.write("Settings", "Duration", "2026-12-08"), qPrintable(store.errorString()));
@@ -181,7 +181,7 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
     }
     }
 
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>("2026-11-01"));
     QCOMPARE(store.canWrite("Settings", "Duration", "2026-12-08"), taken);
     QCOMPARE(store.write("Settings", "Duration", "2026-12-08"), taken);
@@ -204,7 +204,7 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone_data()
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("reason");
 
-    constexpr qint64 limit = NativeSettingsStore::MaxFileSize;
+    constexpr qint64 limit = UserSettingsStore::MaxFileSize;
     QTest::newRow("a folder") << "folder" << qint64(0) << "folder";
     // Reading it would wait for a writer that never comes.
     QTest::newRow("a pipe") << "pipe" << qint64(0) << "not a regular file";
@@ -226,7 +226,7 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
         writeFile(m_path, "[Settings]\nDuration=2026-11-01\n");
         QVERIFY(QFile::resize(m_path, size));
     }
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
 
     const std::optional<QString> stored = store.read("Settings", "Duration");
     if (reason.isEmpty()) {
@@ -254,7 +254,7 @@ void TestSettingsStore::storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy(
     // The parent "folder" is a file, so no folder can be made there (as root too).
     writeFile(m_dir->filePath("plain"), "x");
     const QString path = m_dir->filePath("plain/zentrova.conf");
-    NativeSettingsStore store(path);
+    UserSettingsStore store(path);
 
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(QString()));
     QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
@@ -269,7 +269,7 @@ void TestSettingsStore::storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy(
 
 void TestSettingsStore::canWrite_leavesNoTrace()
 {
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     const auto entries = [this] {
         return QDir(m_dir->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -294,11 +294,11 @@ void TestSettingsStore::nativeStore_isFiledWhereQSettingsFilesIt()
     // The registry key of the maker's organisation, where Windows programs
     // keep theirs; QSettings names it with a leading backslash.
     QCOMPARE(
-        QLatin1Char('\\') + NativeSettingsStore::userFileName(name),
+        QLatin1Char('\\') + UserSettingsStore::userFileName(name),
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"), name)
             .fileName());
 #else
-    QCOMPARE(NativeSettingsStore::userFileName(name),
+    QCOMPARE(UserSettingsStore::userFileName(name),
              QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
 #endif
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The per-user settings store of the desktop, kept by QSettings.
+// The current user's settings store, kept by QSettings: an INI file, or on
+// Windows a registry key.
 #pragma once
 
 #include "platform/settingsstore.h"
@@ -14,7 +15,7 @@ namespace Zentrova {
 // it, and a write first tries the lock with a short wait, and a copy of the
 // file beside it, which also tells why a write cannot happen (QSettings'
 // status does not).
-class NativeSettingsStore final : public SettingsStore
+class UserSettingsStore final : public SettingsStore
 {
 public:
     static constexpr qint64 MaxFileSize = 1024 * 1024;
@@ -22,8 +23,8 @@ public:
     // The settings at location in format: an INI file, which need not exist
     // yet. On Windows, QSettings::NativeFormat takes a registry key such as
     // HKEY_CURRENT_USER\Software\Quorvane\zentrova, which needs no guards.
-    explicit NativeSettingsStore(const QString &location,
-                                 QSettings::Format format = QSettings::IniFormat)
+    explicit UserSettingsStore(const QString &location,
+                               QSettings::Format format = QSettings::IniFormat)
         : m_location(location), m_format(format)
     {}
 

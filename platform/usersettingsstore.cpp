@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/nativesettingsstore.h"
+#include "platform/usersettingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +31,7 @@ QString settingsKey(const QString &section, const QString &key)
 
 } // namespace
 
-QString NativeSettingsStore::userFileName(const QString &applicationName)
+QString UserSettingsStore::userFileName(const QString &applicationName)
 {
 #ifdef Q_OS_WIN
     // The key QSettings(NativeFormat, UserScope, "Quorvane", applicationName)
@@ -46,14 +46,14 @@ QString NativeSettingsStore::userFileName(const QString &applicationName)
 #endif
 }
 
-bool NativeSettingsStore::fail(const QString &action, const QString &reason)
+bool UserSettingsStore::fail(const QString &action, const QString &reason)
 {
     m_error = QStringLiteral("cannot %1 %2: %3")
                   .arg(action, QDir::toNativeSeparators(m_location), reason);
     return false;
 }
 
-bool NativeSettingsStore::isFile() const
+bool UserSettingsStore::isFile() const
 {
 #ifdef Q_OS_WIN
     return m_format != QSettings::NativeFormat; // the registry
@@ -62,7 +62,7 @@ bool NativeSettingsStore::isFile() const
 #endif
 }
 
-bool NativeSettingsStore::checkFile(const QString &action)
+bool UserSettingsStore::checkFile(const QString &action)
 {
     const QFileInfo info(m_location);
     if (!isFile() || !info.exists())
@@ -76,7 +76,7 @@ bool NativeSettingsStore::checkFile(const QString &action)
     return true;
 }
 
-std::optional<QString> NativeSettingsStore::read(const QString &section, const QString &key)
+std::optional<QString> UserSettingsStore::read(const QString &section, const QString &key)
 {
     const QString action = QStringLiteral("read");
     if (!checkFile(action))
@@ -93,7 +93,7 @@ std::optional<QString> NativeSettingsStore::read(const QString &section, const Q
     return settings.value(settingsKey(section, key)).toString();
 }
 
-bool NativeSettingsStore::tryWrite(const QString &section, const QString &key, const QString &value)
+bool UserSettingsStore::tryWrite(const QString &section, const QString &key, const QString &value)
 {
     const QString action = QStringLiteral("write");
     if (!checkFile(action))
@@ -140,12 +140,12 @@ bool NativeSettingsStore::tryWrite(const QString &section, const QString &key, c
     return true;
 }
 
-bool NativeSettingsStore::canWrite(const QString &section, const QString &key, const QString &value)
+bool UserSettingsStore::canWrite(const QString &section, const QString &key, const QString &value)
 {
     return tryWrite(section, key, value);
 }
 
-bool NativeSettingsStore::write(const QString &section, const QString &key, const QString &value)
+bool UserSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     if (!tryWrite(section, key, value))
         return false;
