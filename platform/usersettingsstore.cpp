@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <chrono>
 
@@ -31,35 +30,11 @@ QString settingsKey(const QString &section, const QString &key)
 
 } // namespace
 
-QString UserSettingsStore::userFileName(const QString &applicationName)
-{
-#ifdef Q_OS_WIN
-    // The key QSettings(NativeFormat, UserScope, "Quorvane", applicationName)
-    // uses; the uninstaller offers to remove it.
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Quorvane\\") + applicationName;
-#else
-    // Where QSettings files the native settings of an organisation named
-    // applicationName. Not asked of QSettings: it would read the file on the
-    // way, before the checks here.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + applicationName + QStringLiteral(".conf");
-#endif
-}
-
 bool UserSettingsStore::fail(const QString &action, const QString &reason)
 {
     m_error = QStringLiteral("cannot %1 %2: %3")
                   .arg(action, QDir::toNativeSeparators(m_location), reason);
     return false;
-}
-
-bool UserSettingsStore::isFile() const
-{
-#ifdef Q_OS_WIN
-    return m_format != QSettings::NativeFormat; // the registry
-#else
-    return true;
-#endif
 }
 
 bool UserSettingsStore::checkFile(const QString &action)

@@ -28,9 +28,13 @@ public:
         : m_location(location), m_format(format)
     {}
 
-    // Where QSettings keeps the native settings of applicationName for the
-    // current user: a file, or on Windows a registry key.
-    static QString userFileName(const QString &applicationName);
+    // The store where QSettings keeps the native settings of applicationName
+    // for the current user: a file, or on Windows a registry key. Each system
+    // has its own (usersettingsstore_unix.cpp, usersettingsstore_win.cpp).
+    static UserSettingsStore forApplication(const QString &applicationName);
+
+    // The file, or the registry key.
+    QString location() const { return m_location; }
 
     std::optional<QString> read(const QString &section, const QString &key) override;
     bool write(const QString &section, const QString &key, const QString &value) override;
@@ -38,6 +42,7 @@ public:
     QString errorString() const override { return m_error; }
 
 private:
+    // Whether the store is a file, not the registry; each system has its own.
     bool isFile() const;
     // Whether QSettings may open the file: it is absent or a small regular file.
     bool checkFile(const QString &action);

@@ -69,7 +69,8 @@ private Q_SLOTS:
     void fileQSettingsMustNotOpen_isRefusedAndLeftAlone();
     void storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy();
     void canWrite_leavesNoTrace();
-    void nativeStore_isFiledWhereQSettingsFilesIt();
+    void userStore_isTheFileQSettingsNames();
+    void userStore_isTheMakersRegistryKey();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -285,22 +286,30 @@ void TestSettingsStore::canWrite_leavesNoTrace()
     QCOMPARE(entries(), QStringList{"zentrova.conf"});
 }
 
-void TestSettingsStore::nativeStore_isFiledWhereQSettingsFilesIt()
+void TestSettingsStore::userStore_isTheFileQSettingsNames()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps the settings in the registry");
+#endif
     // Earlier copies of the program kept their settings there.
     QStandardPaths::setTestModeEnabled(true);
     const QString name = QStringLiteral("tst_settingsstore_native");
-#ifdef Q_OS_WIN
-    // The registry key of the maker's organisation, where Windows programs
-    // keep theirs; QSettings names it with a leading backslash.
+    QCOMPARE(UserSettingsStore::forApplication(name).location(),
+             QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
+}
+
+void TestSettingsStore::userStore_isTheMakersRegistryKey()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows keeps the settings in the registry");
+#endif
+    // Where Windows programs keep theirs, and earlier copies of the program
+    // kept them; QSettings names the key with a leading backslash.
+    const QString name = QStringLiteral("tst_settingsstore_native");
     QCOMPARE(
-        QLatin1Char('\\') + UserSettingsStore::userFileName(name),
+        QLatin1Char('\\') + UserSettingsStore::forApplication(name).location(),
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"), name)
             .fileName());
-#else
-    QCOMPARE(UserSettingsStore::userFileName(name),
-             QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
