@@ -28,6 +28,49 @@ QString settingsKey(const QString &section, const QString &key)
     return section + QLatin1Char('/') + key;
 }
 
+// The digit's value in base (8 or 16), or -1 when it is none.
+int digitValue(char digit, int base)
+{
+    int value = base;
+    if (digit >= '0' && digit <= '9')
+        value = digit - '0';
+    else if (digit >= 'a' && digit <= 'f')
+        value = digit - 'a' + 10;
+    else if (digit >= 'A' && digit <= 'F')
+        value = digit - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+// Whether any at sign would reach QSettings, written as it is or as an
+// escape: "\x40", "\100", or longer ones, of which Qt keeps the last 16 bits
+// ("\x10040"). A value starting with one ("@Variant(", "@ByteArray(",
+// "@Rect(" ...) is decoded as data when QSettings loads the file, and a list
+// nested deep enough overflows the stack. The file only ever holds a date,
+// so an at sign anywhere is enough.
+bool holdsEncodedData(QByteArrayView ini)
+{
+    for (qsizetype i = 0; i < ini.size(); ++i) {
+        if (ini.at(i) == '@')
+            return true;
+        if (ini.at(i) != '\\' || i + 1 == ini.size())
+            continue;
+        qsizetype next = i + 1;
+        const int base = ini.at(next) == 'x' ? 16 : 8;
+        if (base == 16)
+            ++next;
+        char16_t escaped = 0;
+        qsizetype digits = 0;
+        for (int digit = 0; next < ini.size() && (digit = digitValue(ini.at(next), base)) >= 0;
+             ++next, ++digits)
+            escaped = char16_t(escaped * base + digit);
+        if (digits > 0 && escaped == u'@')
+            return true;
+        // Past the escape: its digits, or the one character it stands for.
+        i = digits > 0 || base == 16 ? next - 1 : i + 1;
+    }
+    return false;
+}
+
 } // namespace
 
 bool UserSettingsStore::fail(const QString &action, const QString &reason)
@@ -48,6 +91,12 @@ bool UserSettingsStore::checkFile(const QString &action)
     if (info.size() > MaxFileSize)
         return fail(action,
                     QStringLiteral("it is larger than %1 MiB").arg(MaxFileSize / (1024 * 1024)));
+    QFile file(m_location);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(action, file.errorString());
+    if (holdsEncodedData(file.read(MaxFileSize)))
+        return fail(action, QStringLiteral("it holds data encoded for QSettings (an \"@\"), "
+                                           "where only a date belongs"));
     return true;
 }
 

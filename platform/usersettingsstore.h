@@ -44,7 +44,8 @@ public:
 private:
     // Whether the store is a file, not the registry; each system has its own.
     bool isFile() const;
-    // Whether QSettings may open the file: it is absent or a small regular file.
+    // Whether QSettings may open the file: it is absent, or a small regular
+    // file of plain text.
     bool checkFile(const QString &action);
     // Whether write() would succeed now, tried without changing the store.
     bool tryWrite(const QString &section, const QString &key, const QString &value);

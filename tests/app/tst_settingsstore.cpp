@@ -48,6 +48,15 @@ QVariantMap meaning(const QByteArray &ini)
     return values;
 }
 
+// A list nested depth deep, as QSettings keeps a QVariant: QDataStream's
+// bytes (Qt 4.0) of a QVariantList (type 9) of one element at each level,
+// around an empty one.
+QByteArray nestedList(int depth)
+{
+    return QByteArray("\0\0\0\x09\0\0\0\x01", 8).repeated(depth) +
+           QByteArray("\0\0\0\x09\0\0\0\0", 8);
+}
+
 enum class LeftLock { HeldByARunningProcess, FreshEmptyFile, Folder, Pipe, LeftAnHourAgo };
 
 } // namespace
@@ -202,20 +211,48 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
 void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<qint64>("size"); // the file's, or 0 for as long as its text
     QTest::addColumn<QString>("reason");
 
+    const QByteArray dated("[Settings]\nDuration=2026-11-01\n");
     constexpr qint64 limit = UserSettingsStore::MaxFileSize;
-    QTest::newRow("a folder") << "folder" << qint64(0) << "folder";
+    QTest::newRow("a folder") << "folder" << QByteArray() << qint64(0) << "folder";
     // Reading it would wait for a writer that never comes.
-    QTest::newRow("a pipe") << "pipe" << qint64(0) << "not a regular file";
-    QTest::newRow("larger than the limit") << "file" << limit + 1 << "larger than";
-    QTest::newRow("at the limit") << "file" << limit << "";
+    QTest::newRow("a pipe") << "pipe" << QByteArray() << qint64(0) << "not a regular file";
+    QTest::newRow("larger than the limit") << "file" << dated << limit + 1 << "larger than";
+    QTest::newRow("at the limit") << "file" << dated << limit << "";
+
+    // Values QSettings decodes as data when it loads the file, in any group,
+    // written plainly or escaped: the file holds nothing of the kind.
+    QTest::newRow("a list nested 40,000 deep, beside the date")
+        << "file" << dated + "list=@Variant(" + nestedList(40000) + ")\n"
+        << qint64(0) << "encoded";
+    QTest::newRow("@ByteArray in the date's place")
+        << "file" << QByteArray("[Settings]\nDuration=@ByteArray(2026-11-01)\n") << qint64(0)
+        << "encoded";
+    QTest::newRow("@Rect in a list") << "file" << dated + "[Other]\nlist=a, @Rect(1 2 3 4)\n"
+                                     << qint64(0) << "encoded";
+    QTest::newRow("@Point in quotes") << "file" << dated + "[Other]\nq=\"@Point(1 2)\"\n"
+                                      << qint64(0) << "encoded";
+    QTest::newRow("\\x40 for the at sign")
+        << "file" << QByteArray("[Settings]\nDuration=\\x40Size(1 2)\n") << qint64(0) << "encoded";
+    QTest::newRow("\\100 for the at sign") << "file" << dated + "[Other]\nv=\\100Size(1 2)\n"
+                                           << qint64(0) << "encoded";
+    // Qt keeps the last 16 bits of a longer escape.
+    QTest::newRow("\\x10040 for the at sign") << "file" << dated + "[Other]\nv=\\x10040String(x)\n"
+                                              << qint64(0) << "encoded";
+    QTest::newRow("@@, a plain at sign") << "file" << dated + "[Other]\nmail=@@me\n"
+                                         << qint64(0) << "encoded";
+    QTest::newRow("escapes of other characters")
+        << "file" << dated + "[Other]\nv=\\x41\\101\\\\x40\\x\\@\n"
+        << qint64(0) << "";
 }
 
 void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
 {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, ini);
     QFETCH(qint64, size);
     QFETCH(QString, reason);
     if (kind == "folder") {
@@ -223,9 +260,10 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     } else if (kind == "pipe") {
         MAKE_PIPE_OR_SKIP(m_path);
     } else {
+        writeFile(m_path, ini);
         // Sparse: the size costs no disk.
-        writeFile(m_path, "[Settings]\nDuration=2026-11-01\n");
-        QVERIFY(QFile::resize(m_path, size));
+        if (size > 0)
+            QVERIFY(QFile::resize(m_path, size));
     }
     UserSettingsStore store(m_path);
 
@@ -242,7 +280,9 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
     QVERIFY2(store.errorString().contains(reason), qPrintable(store.errorString()));
 
-    if (kind == "file")
+    if (kind == "file" && size == 0)
+        QCOMPARE(contents(m_path), ini);
+    if (kind == "file" && size > 0)
         QCOMPARE(QFileInfo(m_path).size(), size);
     QVERIFY(kind != "folder" || QFileInfo(m_path + "/inside").isDir());
     QCOMPARE(QDir(m_dir->path())
