@@ -6,8 +6,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <chrono>
+#include <filesystem>
+#include <system_error>
 
 namespace Zentrova {
 
@@ -80,85 +83,160 @@ bool UserSettingsStore::fail(const QString &action, const QString &reason)
     return false;
 }
 
-bool UserSettingsStore::checkFile(const QString &action)
+std::optional<QByteArray> UserSettingsStore::readPlainText(const QString &action)
 {
     const QFileInfo info(m_location);
     if (!isFile() || !info.exists())
-        return true;
+        return QByteArray();
     // A pipe would never end, and a huge file would take memory and time.
-    if (!info.isFile())
-        return fail(action, notARegularFile(info));
-    if (info.size() > MaxFileSize)
-        return fail(action,
-                    QStringLiteral("it is larger than %1 MiB").arg(MaxFileSize / (1024 * 1024)));
+    if (!info.isFile()) {
+        fail(action, notARegularFile(info));
+        return std::nullopt;
+    }
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MiB").arg(MaxFileSize / (1024 * 1024));
+    if (info.size() > MaxFileSize) {
+        fail(action, tooLarge);
+        return std::nullopt;
+    }
     QFile file(m_location);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(action, file.errorString());
-    if (holdsEncodedData(file.read(MaxFileSize)))
-        return fail(action, QStringLiteral("it holds data encoded for QSettings (an \"@\"), "
-                                           "where only a date belongs"));
-    return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(action, file.errorString());
+        return std::nullopt;
+    }
+    QByteArray text = file.read(MaxFileSize + 1);
+    if (text.size() > MaxFileSize) {
+        fail(action, tooLarge);
+        return std::nullopt;
+    }
+    if (holdsEncodedData(text)) {
+        fail(action, QStringLiteral("it holds data encoded for QSettings (an \"@\"), "
+                                    "where only a date belongs"));
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::optional<QString> UserSettingsStore::read(const QString &section, const QString &key)
 {
     const QString action = QStringLiteral("read");
-    if (!checkFile(action))
+    if (!readPlainText(action))
         return std::nullopt;
     const QSettings settings(m_location, m_format);
     // A damaged file (a FormatError) still gives what can be read.
     if (settings.status() == QSettings::AccessError) {
-        QFile file(m_location);
-        fail(action,
-             file.open(QIODevice::ReadOnly) ? QStringLiteral("access denied") : file.errorString());
+        fail(action, QStringLiteral("access denied"));
         return std::nullopt;
     }
     m_error.clear();
     return settings.value(settingsKey(section, key)).toString();
 }
 
-bool UserSettingsStore::tryWrite(const QString &section, const QString &key, const QString &value)
+bool UserSettingsStore::makeFolder(const QString &action)
+{
+    // QDir::mkpath says only whether it failed; std::filesystem says why.
+    std::error_code error;
+    std::filesystem::create_directories(
+        std::filesystem::path(QFileInfo(m_location).absolutePath().toStdU16String()), error);
+    return !error || fail(action, QString::fromLocal8Bit(error.message()));
+}
+
+bool UserSettingsStore::takeLock(QLockFile &lock, const QString &fileName, const QString &action)
+{
+    // A lock QLockFile could never take (a folder, a pipe) is not tried at
+    // all: it would read a pipe without end.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return fail(action, QStringLiteral("its lock %1 cannot be taken: %2")
+                                .arg(QDir::toNativeSeparators(fileName), notARegularFile(info)));
+    if (lock.tryLock(LockWait))
+        return true;
+    return fail(action, QStringLiteral("its lock %1 %2")
+                            .arg(QDir::toNativeSeparators(fileName),
+                                 lock.error() == QLockFile::LockFailedError
+                                     ? QStringLiteral("is held by another process")
+                                     : QStringLiteral("cannot be made")));
+}
+
+std::optional<QByteArray> UserSettingsStore::textWith(const QString &section, const QString &key,
+                                                      const QString &value, const QString &action)
+{
+    const std::optional<QByteArray> current = readPlainText(action);
+    if (!current)
+        return std::nullopt;
+    // QSettings writes files only: it sets the entry in a copy beside the file.
+    QTemporaryFile copy(m_location + QStringLiteral(".XXXXXX"));
+    if (!copy.open() || copy.write(*current) != current->size() || !copy.flush()) {
+        fail(action, copy.errorString());
+        return std::nullopt;
+    }
+    copy.close();
+    {
+        QSettings settings(copy.fileName(), m_format);
+        settings.setAtomicSyncRequired(false);
+        settings.setValue(settingsKey(section, key), value);
+        settings.sync();
+        if (settings.status() == QSettings::AccessError) {
+            fail(action, QStringLiteral("QSettings could not write a copy beside it"));
+            return std::nullopt;
+        }
+    }
+    QFile written(copy.fileName());
+    if (!written.open(QIODevice::ReadOnly)) {
+        fail(action, written.errorString());
+        return std::nullopt;
+    }
+    return written.readAll();
+}
+
+bool UserSettingsStore::save(const QString &section, const QString &key, const QString &value,
+                             Commit commit)
 {
     const QString action = QStringLiteral("write");
-    if (!checkFile(action))
-        return false;
     if (!isFile()) {
-        m_error.clear();
-        return true;
+        if (commit == Commit::No)
+            return true;
+        QSettings settings(m_location, m_format);
+        settings.setValue(settingsKey(section, key), value);
+        settings.sync();
+        return settings.status() != QSettings::AccessError ||
+               fail(action, QStringLiteral("access denied"));
     }
 
-    // QSettings makes the folder of a first file; a folder that cannot be
-    // made shows in the copy's error below.
-    QDir().mkpath(QFileInfo(m_location).absolutePath());
-    QFile current(m_location);
-    if (current.exists() && !current.open(QIODevice::ReadOnly))
-        return fail(action, current.errorString());
-    // A copy of the file with the entry added, written as QSettings writes (a
-    // new file beside it, never over it) and never committed: it fails where
-    // the real write would, with the system's reason (a full disk, no right
-    // to write the folder or the file).
-    QByteArray copy = current.isOpen() ? current.readAll() : QByteArray();
-    copy += "\n[" + section.toUtf8() + "]\n" + key.toUtf8() + '=' + value.toUtf8() + '\n';
-    QSaveFile trial(m_location);
-    if (!trial.open(QIODevice::WriteOnly) || trial.write(copy) != copy.size() || !trial.flush())
-        return fail(action, trial.errorString());
+    const std::optional<QByteArray> current = readPlainText(action);
+    if (!current || !makeFolder(action))
+        return false;
+    // A new file beside the old one, as the write makes it, with the old
+    // one's text, which the new one keeps: it fails where the write would (no
+    // right to write the folder or the file, a full disk), with the system's
+    // reason, before the lock is tried. Never committed.
+    {
+        QSaveFile trial(m_location);
+        if (!trial.open(QIODevice::WriteOnly) || trial.write(*current) != current->size() ||
+            !trial.flush())
+            return fail(action, trial.errorString());
+    }
 
-    // QSettings' own lock, tried with a bounded wait and released for
-    // QSettings to take. A lock it could never take (a folder, a pipe) is not
-    // tried at all: QLockFile would read a pipe without end.
+    // QSettings' own lock, held while the file is read and replaced.
     const QString lockName = m_location + QStringLiteral(".lock");
-    const QFileInfo lockInfo(lockName);
-    if (lockInfo.exists() && !lockInfo.isFile())
-        return fail(action,
-                    QStringLiteral("its lock %1 cannot be taken: %2")
-                        .arg(QDir::toNativeSeparators(lockName), notARegularFile(lockInfo)));
     QLockFile lock(lockName);
-    if (!lock.tryLock(LockWait)) {
-        return fail(action, QStringLiteral("its lock %1 %2")
-                                .arg(QDir::toNativeSeparators(lockName),
-                                     lock.error() == QLockFile::LockFailedError
-                                         ? QStringLiteral("is held by another process")
-                                         : QStringLiteral("cannot be made")));
+    if (!takeLock(lock, lockName, action))
+        return false;
+    const std::optional<QByteArray> text = textWith(section, key, value, action);
+    if (!text)
+        return false;
+    // QSettings writes some values longer than it read them (a long list
+    // gains a space after each comma): a file that would pass the limit is
+    // left as it is, still readable.
+    if (text->size() > MaxFileSize)
+        return fail(
+            action,
+            QStringLiteral("it would grow larger than %1 MiB").arg(MaxFileSize / (1024 * 1024)));
+    if (commit == Commit::Yes) {
+        // A new file renamed over the old one: a failed write leaves the old one whole.
+        QSaveFile file(m_location);
+        if (!file.open(QIODevice::WriteOnly) || file.write(*text) != text->size() || !file.commit())
+            return fail(action, file.errorString());
     }
     m_error.clear();
     return true;
@@ -166,21 +244,12 @@ bool UserSettingsStore::tryWrite(const QString &section, const QString &key, con
 
 bool UserSettingsStore::canWrite(const QString &section, const QString &key, const QString &value)
 {
-    return tryWrite(section, key, value);
+    return save(section, key, value, Commit::No);
 }
 
 bool UserSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    if (!tryWrite(section, key, value))
-        return false;
-    QSettings settings(m_location, m_format);
-    // A new file renamed over the old one: a failed write leaves the old one whole.
-    settings.setAtomicSyncRequired(true);
-    settings.setValue(settingsKey(section, key), value);
-    settings.sync();
-    if (settings.status() == QSettings::AccessError)
-        return fail(QStringLiteral("write"), QStringLiteral("QSettings could not save it"));
-    return true;
+    return save(section, key, value, Commit::Yes);
 }
 
 } // namespace Zentrova

@@ -7,13 +7,17 @@
 
 #include <QSettings>
 
+class QLockFile;
+
 namespace Zentrova {
 
-// QSettings with guards where a settings file could stall the start: it reads
-// whatever lies at the path in full, and its write waits for "<file>.lock"
-// without a bound. So only a regular file of at most MaxFileSize is handed to
-// it, and a write first tries the lock with a short wait, and a copy of the
-// file beside it, which also tells why a write cannot happen (QSettings'
+// QSettings with guards where a settings file could stall or end the start.
+// It reads whatever lies at the path in full, decodes values written as data
+// ("@Variant(...)"), and its write waits for "<file>.lock" without a bound.
+// So only a regular file of plain text of at most MaxFileSize is handed to
+// it. A write takes the lock with a short wait and replaces the file with
+// what QSettings writes in a copy, when that stays within MaxFileSize; a
+// trial file beside it first tells why a write cannot happen (QSettings'
 // status does not).
 class UserSettingsStore final : public SettingsStore
 {
@@ -42,13 +46,20 @@ public:
     QString errorString() const override { return m_error; }
 
 private:
+    enum class Commit { No, Yes };
+
     // Whether the store is a file, not the registry; each system has its own.
     bool isFile() const;
-    // Whether QSettings may open the file: it is absent, or a small regular
-    // file of plain text.
-    bool checkFile(const QString &action);
-    // Whether write() would succeed now, tried without changing the store.
-    bool tryWrite(const QString &section, const QString &key, const QString &value);
+    // The file's text, empty when there is none; nullopt when QSettings must
+    // not be given the file: it is not a small regular file of plain text.
+    std::optional<QByteArray> readPlainText(const QString &action);
+    bool makeFolder(const QString &action);
+    bool takeLock(QLockFile &lock, const QString &fileName, const QString &action);
+    // The file's text with the entry set, as QSettings writes it.
+    std::optional<QByteArray> textWith(const QString &section, const QString &key,
+                                       const QString &value, const QString &action);
+    // Writes the entry; without committing, tries all but replacing the file.
+    bool save(const QString &section, const QString &key, const QString &value, Commit commit);
     bool fail(const QString &action, const QString &reason);
 
     QString m_location;
