@@ -3,11 +3,14 @@
 // pixel-for-pixel comparison before and after a change to how they are built
 // or drawn (ImageMagick: compare -metric AE before.png after.png null:).
 // Usage: grab_windows OUTPUT_DIR
+// The texts come in the desktop's language, as in the program (LANGUAGE=de).
 #include "recordingplatform.h"
 
+#include "app/translations.h"
+#include "ui/fonts.h"
 #include "ui/linkbutton.h"
-#include "ui/look.h"
 #include "ui/main/mainwindow.h"
+#include "ui/palette.h"
 #include "ui/side/aboutdialog.h"
 #include "ui/side/farewellwindow.h"
 
@@ -81,6 +84,7 @@ bool saveLinks(const QString &folder)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Zentrova::installTranslations(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: grab_windows OUTPUT_DIR\n");
         return 2;

@@ -6,7 +6,10 @@
 // times it next to the program and the bare window: the program can hardly
 // start faster than the content it has to draw.
 #include "resources/pictures.h"
-#include "ui/look.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pixmaps.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -14,43 +14,43 @@
     <message>
         <source>Click here for more details</source>
         <extracomment>Opens the page about a fully branded copy</extracomment>
-        <translation>Klicken Sie hier für weitere Details</translation>
+        <translation>Klicken Sie hier für Details</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software komplett im Branding Ihrer Website.</translation>
+        <translation>Geschäftschance für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software komplett unter der Marke Ihrer Website.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the web site address (a link)</extracomment>
-        <translation>Klicken Sie hier, um %1 zu besuchen</translation>
+        <translation>Besuchen Sie %1</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::FarewellWindow</name>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit Quorvane regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programme von Quorvane Softwares wie dieses können nur mit Ihrer Unterstützung entwickelt und gepflegt werden. Am besten unterstützen Sie Quorvane, indem Sie Quorvane regelmäßig besuchen und sich an den Diskussionen und anderen Aktivitäten im Forum beteiligen.</translation>
+        <translation>Programme wie dieses kann Quorvane nur mit Ihrer Unterstützung entwickeln und pflegen. Am besten helfen Sie, indem Sie Quorvane regelmäßig besuchen und sich im Forum an den Diskussionen und anderen Aktivitäten beteiligen.</translation>
     </message>
     <message>
         <source>Visit Quorvane regularly. Support Quorvane by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quorvane</source>
-        <translation>Besuchen Sie Quorvane regelmäßig. Unterstützen Sie Quorvane, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche bei Quorvane können diese Programme nicht unterstützt und gepflegt werden.</translation>
+        <translation>Besuchen Sie Quorvane regelmäßig. Unterstützen Sie Quorvane, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche können diese Programme nicht betreut und gepflegt werden.</translation>
     </message>
     <message>
         <source>Quorvane is a FREE online discussion forum for all things mystic. To help Quorvane develop and maintain this software visit Quorvane regularly.</source>
-        <translation>Quorvane ist ein KOSTENLOSES Online-Diskussionsforum rund um alles Mystische. Besuchen Sie Quorvane regelmäßig, um Quorvane bei der Weiterentwicklung und Pflege dieser Software zu helfen.</translation>
+        <translation>Quorvane ist ein KOSTENLOSES Online-Diskussionsforum für alles Mystische. Besuchen Sie Quorvane regelmäßig, damit Quorvane diese Software weiterentwickeln und pflegen kann.</translation>
     </message>
     <message>
         <source>Quorvane needs your help. All you need to do is visit Quorvane regularly and take part in the various discussions and activites to help us maintain and develop more Quorvane Softwares.</source>
-        <translation>Quorvane braucht Ihre Hilfe. Sie müssen nur Quorvane regelmäßig besuchen und sich an den verschiedenen Diskussionen und Aktivitäten beteiligen, um uns zu helfen, weitere Programme von Quorvane Softwares zu pflegen und zu entwickeln.</translation>
+        <translation>Quorvane braucht Ihre Hilfe. Besuchen Sie Quorvane einfach regelmäßig, und beteiligen Sie sich an den vielen Diskussionen und Aktivitäten. So helfen Sie uns, weitere Quorvane-Programme zu pflegen und zu entwickeln.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quorvane Softwares. From a single software, we have now grown to become the world’s largest resource of quorvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Wenn Ihnen diese Software gefallen hat, werden Sie sich sicher auch für unsere anderen Programme von Quorvane Softwares interessieren. Aus einem einzigen Programm ist inzwischen die weltweit größte Quelle für Quorvane-Software geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultismus – wir haben Programme für alle Bereiche und bieten unseren Nutzern so eine große Auswahl, ganz nach ihren Interessen.</translation>
+        <translation>Wenn Ihnen diese Software gefallen hat, interessieren Sie sich sicher auch für unsere anderen Quorvane-Programme. Aus einem einzigen Programm sind wir zur weltweit größten Quelle für Quorvane-Programme gewachsen. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes – wir haben Programme für alle Bereiche und bieten unseren Nutzern so eine große Auswahl für jedes Interesse.</translation>
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Alle Programme von Quorvane Softwares sind einfach und leicht zu bedienen. Sie machen nicht nur Spaß, sondern sind auch sehr informativ. Probieren Sie sie noch heute aus und teilen Sie Ihre Erfahrungen mit Ihren Freunden und Ihrer Familie. </translation>
+        <translation>Alle Quorvane-Programme sind einfach zu bedienen. Sie machen nicht nur Spaß, sondern sind auch sehr informativ. Probieren Sie sie noch heute aus, und erzählen Sie Freunden und Familie von Ihren Erfahrungen. </translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -79,53 +79,53 @@
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+        <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Name</source>
-        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend's Email</source>
-        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Please Shorten Your Message</source>
-        <translation>Bitte kürzen Sie Ihre Nachricht</translation>
+        <translation>Bitte kürzen Sie Ihre Nachricht.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Closes the window and ends the program</extracomment>
-        <translation>B&amp;eenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the web site host name (a check box that opens the site)</extracomment>
-        <translation>Hier klicken und %1 jetzt besuchen</translation>
+        <translation>Besuchen Sie jetzt %1</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation>Quorvane Softwares herunterladen</translation>
+        <translation>Downloads von Quorvane</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Jetzt Quorvane Softwares besuchen</translation>
+        <translation>Zu den Quorvane-Programmen</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -175,15 +175,15 @@
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <extracomment>%1 is the web site host name, e.g. www.example.org (a link text)</extracomment>
-        <translation>Das beliebteste Online-Diskussionsforum für Mystik. Klicken Sie hier, um jetzt %1 zu besuchen.</translation>
+        <translation>Das beliebteste Online-Forum für Mystik. Klicken Sie hier und besuchen Sie jetzt %1.</translation>
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses. Click here to get your reading now!</source>
-        <translation>Zentrova zeigt Ihnen, wie die verschiedenen Würfelmuster mit den zwölf Tierkreiszeichen, den Planeten und den Häusern zusammenhängen. Klicken Sie hier, um jetzt Ihre Deutung zu erhalten!</translation>
+        <translation>Zentrova zeigt Ihnen, wie die verschiedenen Würfelmuster mit den zwölf Tierkreiszeichen, den Planeten und den Häusern zusammenhängen. Klicken Sie jetzt hier für Ihre Deutung!</translation>
     </message>
     <message>
         <source>Click on the Dice for An Zentrova Reading</source>
-        <translation>Für eine Zentrova-Deutung auf die Würfel klicken</translation>
+        <translation>Zur Zentrova-Deutung auf die Würfel klicken</translation>
     </message>
     <message>
         <source>Planet</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Casts a planet reading</source>
-        <translation>Würfelt eine Planetendeutung aus</translation>
+        <translation>Würfelt für eine Planetendeutung</translation>
     </message>
     <message>
         <source>Zodiac</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Casts a zodiac sign reading</source>
-        <translation>Würfelt eine Tierkreisdeutung aus</translation>
+        <translation>Würfelt für eine Deutung des Tierkreiszeichens</translation>
     </message>
     <message>
         <source>House</source>
@@ -207,15 +207,15 @@
     </message>
     <message>
         <source>Casts a house reading</source>
-        <translation>Würfelt eine Hausdeutung aus</translation>
+        <translation>Würfelt für eine Hausdeutung</translation>
     </message>
     <message>
         <source>Comprehensive</source>
-        <translation>Gesamt</translation>
+        <translation>Gesamtdeutung</translation>
     </message>
     <message>
         <source>Casts a comprehensive reading</source>
-        <translation>Würfelt eine Gesamtdeutung aus</translation>
+        <translation>Würfelt für eine Gesamtdeutung</translation>
     </message>
     <message>
         <source>Planet die</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Reading pages</source>
-        <translation>Deutungsseiten</translation>
+        <translation>Seiten der Deutung</translation>
     </message>
     <message>
         <source>Planets</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>The planet's significance for you.</source>
-        <translation>Die Bedeutung des Planeten für Sie.</translation>
+        <translation>Was der Planet für Sie bedeutet.</translation>
     </message>
     <message>
         <source>Zodiac Sign Name</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>The zodiac sign's significance for you.</source>
-        <translation>Die Bedeutung des Tierkreiszeichens für Sie.</translation>
+        <translation>Was das Tierkreiszeichen für Sie bedeutet.</translation>
     </message>
     <message>
         <source>Houses Name</source>
@@ -279,19 +279,19 @@
     </message>
     <message>
         <source>The house's significance for you.</source>
-        <translation>Die Bedeutung des Hauses für Sie.</translation>
+        <translation>Was das Haus für Sie bedeutet.</translation>
     </message>
     <message>
         <source>&amp;Cast Zentrova Again</source>
-        <translation>&amp;Erneut mit Zentrova würfeln</translation>
+        <translation>&amp;Noch einmal mit Zentrova würfeln</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie die Treue Ihrer Besucher und den Traffic auf Ihrer Website. Platzieren Sie hier den Namen und Link Ihrer Website. Details finden Sie unter „Hilfe“. Klicken Sie hier für weitere Informationen zum Co-Branding.</translation>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Besuchertreue und Besucherzahlen. Setzen Sie hier Namen und Link Ihrer Website ein. Details unter „Hilfe“. Klicken Sie hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software komplett im Branding Ihrer Website. Klicken Sie hier für weitere Details.</translation>
+        <translation>Geschäftschance für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Holen Sie sich diese Software komplett unter der Marke Ihrer Website. Klicken Sie hier für weitere Details.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -315,11 +315,11 @@
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Nach Software-&amp;Updates suchen</translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>Ü&amp;ber die Software</translation>
+        <translation>&amp;Über diese Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>This is the prime source of energy. It sits at the centre of all you do and feeds every part of your chart. It marks your own quest in life, the inner search that leads you towards knowing yourself and towards wisdom.</source>
-        <translation>Dies ist die Urquelle aller Energie. Die Sonne steht im Mittelpunkt all Ihres Tuns und speist jeden Bereich Ihres Horoskops. Hier zeigt sich Ihre ganz persönliche Suche im Leben: die innere Suche, die Sie zur Selbsterkenntnis und zur Weisheit führt.</translation>
+        <translation>Die Sonne ist die Urquelle aller Energie. Als Mittelpunkt all Ihres Tuns speist sie jeden Bereich Ihres Horoskops. In ihr zeigt sich Ihre ganz persönliche Suche im Leben: der innere Weg, der Sie zur Selbsterkenntnis und zur Weisheit führt.</translation>
     </message>
     <message>
         <source>Moon</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>This is is the closest to the Earth and it mirrors the quest of the Sun in the way your personality shows itself. It tells how you draw energy from the people and places around you, and how you turn that energy into growth and into the emotional nourishment you need.</source>
-        <translation>Der Mond steht der Erde am nächsten und spiegelt die Suche der Sonne in der Art wider, wie sich Ihre Persönlichkeit zeigt. Er verrät, wie Sie Energie aus den Menschen und Orten um sich herum schöpfen und wie Sie diese Energie in Wachstum und in die emotionale Nahrung verwandeln, die Sie brauchen.</translation>
+        <translation>Der Mond ist der Erde am nächsten. In der Art, wie sich Ihre Persönlichkeit zeigt, spiegelt er die Suche der Sonne wider. Er verrät, wie Sie Energie aus den Menschen und Orten um sich herum schöpfen und wie Sie diese Energie in Wachstum und in die seelische Nahrung verwandeln, die Sie brauchen.</translation>
     </message>
     <message>
         <source>Mercury</source>
@@ -386,7 +386,7 @@
     </message>
     <message>
         <source>This shows your perspective to the happenings in the world around you. The way you read those events also gives you the answers that guide and explain your own actions.</source>
-        <translation>Merkur zeigt Ihre Sicht auf das Geschehen in der Welt um Sie herum. Die Art, wie Sie diese Ereignisse deuten, liefert Ihnen zugleich die Antworten, die Ihr eigenes Handeln leiten und erklären.</translation>
+        <translation>Merkur zeigt Ihre Sicht auf das Geschehen in der Welt um Sie herum. Wie Sie diese Ereignisse deuten, gibt Ihnen zugleich die Antworten, die Ihr eigenes Handeln leiten und erklären.</translation>
     </message>
     <message>
         <source>Venus</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>This shows how you hold onto things that bring you personal satisfaction. It speaks of your wishes and desires, of what you long for, and of how freely you are able to voice them to others.</source>
-        <translation>Venus zeigt, wie Sie an den Dingen festhalten, die Ihnen persönliche Erfüllung schenken. Hier geht es um Ihre Wünsche und Begierden, um das, wonach Sie sich sehnen, und darum, wie frei Sie all das anderen gegenüber aussprechen können.</translation>
+        <translation>Venus zeigt, wie Sie an den Dingen festhalten, die Ihnen persönliche Erfüllung schenken. Es geht um Ihre Wünsche und Ihr Verlangen, um das, wonach Sie sich sehnen, und darum, wie frei Sie all das anderen gegenüber äußern können.</translation>
     </message>
     <message>
         <source>Mars</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>This is you personal special initiative for achieving your aims. It shows the drive and the full effort you put into reaching your goals.</source>
-        <translation>Mars steht für Ihre ganz persönliche Initiative, mit der Sie Ihre Vorhaben verwirklichen. Er zeigt den Antrieb und den vollen Einsatz, mit dem Sie Ihre Ziele verfolgen.</translation>
+        <translation>Mars steht für Ihre ganz eigene Tatkraft, mit der Sie Ihre Vorhaben verwirklichen. Er zeigt Ihren Antrieb und den vollen Einsatz, mit dem Sie Ihre Ziele verfolgen.</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>This shows all your needs and the steps you take to see them fulfilled. Take care, though, that you do not lose yourself in fantasies along the way.</source>
-        <translation>Jupiter zeigt all Ihre Bedürfnisse und die Schritte, die Sie unternehmen, um sie zu erfüllen. Achten Sie jedoch darauf, sich unterwegs nicht in Fantasien zu verlieren.</translation>
+        <translation>Jupiter zeigt all Ihre Bedürfnisse und die Schritte, die Sie unternehmen, damit sie sich erfüllen. Achten Sie jedoch darauf, sich dabei nicht in Fantasien zu verlieren.</translation>
     </message>
     <message>
         <source>Saturn</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>This stands for your limitations and restrictions. It reminds you that even when you stand at the very peak of success, your place in the whole of creation remains only a small one.</source>
-        <translation>Saturn steht für Ihre Grenzen und Beschränkungen. Er erinnert Sie daran, dass Ihr Platz in der gesamten Schöpfung nur ein kleiner bleibt, selbst wenn Sie ganz oben auf dem Gipfel des Erfolgs stehen.</translation>
+        <translation>Saturn steht für Ihre Grenzen und Beschränkungen. Er erinnert Sie daran, dass Ihr Platz im großen Ganzen der Schöpfung klein bleibt, selbst wenn Sie auf dem Gipfel des Erfolgs stehen.</translation>
     </message>
     <message>
         <source>Uranus</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>This extends beyond the current universe and makes you aware of what lies past the things you know. Used with creativity, that awareness helps you break away from the old restrictions that hold you.</source>
-        <translation>Uranus reicht über das gegenwärtige Universum hinaus und macht Ihnen bewusst, was jenseits der Dinge liegt, die Sie kennen. Mit Kreativität genutzt, hilft Ihnen dieses Bewusstsein, sich von den alten Zwängen zu lösen, die Sie festhalten.</translation>
+        <translation>Uranus reicht über das gegenwärtige Universum hinaus und macht Ihnen bewusst, was jenseits des Bekannten liegt. Kreativ genutzt, hilft Ihnen dieses Bewusstsein, sich aus den alten Zwängen zu befreien, die Sie festhalten.</translation>
     </message>
     <message>
         <source>Neptune</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>This is something that you are always searching for to feel complete. You can sense it close by, yet it is never in your hands.</source>
-        <translation>Neptun steht für etwas, wonach Sie ständig suchen, um sich vollkommen zu fühlen. Sie spüren es ganz nah, und doch halten Sie es nie in Händen.</translation>
+        <translation>Neptun steht für etwas, wonach Sie ständig suchen, um sich ganz zu fühlen. Sie spüren es ganz nah, und doch halten Sie es nie in Händen.</translation>
     </message>
     <message>
         <source>Pluto</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>This is the ultimate commitment that you can make. It shows the power and reach of your own energies.</source>
-        <translation>Pluto steht für die größte Hingabe, zu der Sie fähig sind. Er zeigt die Kraft und die Reichweite Ihrer eigenen Energien.</translation>
+        <translation>Pluto steht für die größte Hingabe, zu der Sie fähig sind. Er zeigt die Macht und die Reichweite Ihrer eigenen Energien.</translation>
     </message>
     <message>
         <source>Aries</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>This is not a demanding sign. Picture a single dot among a great many others: it asks for nothing special, and yet it still finds its way to the centre of the pattern. You are content to blend in with the crowd until the right moment comes. You do not spread your effort thin; you work hard only for the one goal that you judge to be the best of all.</source>
-        <translation>Dies ist kein anspruchsvolles Zeichen. Stellen Sie sich einen einzelnen Punkt unter sehr vielen anderen vor: Er verlangt nichts Besonderes und findet dennoch seinen Weg in die Mitte des Musters. Sie gehen gern in der Menge auf, bis der richtige Moment gekommen ist. Sie verzetteln sich nicht, sondern arbeiten hart nur für das eine Ziel, das Sie für das beste von allen halten.</translation>
+        <translation>Der Widder ist kein anspruchsvolles Zeichen. Stellen Sie sich einen einzelnen Punkt unter sehr vielen anderen vor: Er verlangt nichts Besonderes und findet doch seinen Weg in die Mitte des Musters. Sie gehen gern in der Menge auf, bis der richtige Moment gekommen ist. Sie verzetteln sich nicht, sondern setzen sich mit ganzer Kraft nur für das eine Ziel ein, das Sie für das beste von allen halten.</translation>
     </message>
     <message>
         <source>Taurus</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>This sign is one step forward in achieving your goals. You move towards them steadily, but always along the most comfortable path you can find. For you, life has to be smooth and easy, and you avoid the rough roads whenever you can.</source>
-        <translation>Dieses Zeichen ist ein Schritt nach vorn auf dem Weg zu Ihren Zielen. Sie gehen stetig auf sie zu, doch stets auf dem bequemsten Weg, den Sie finden können. Für Sie muss das Leben glatt und leicht verlaufen, und steinige Wege meiden Sie, wo immer es geht.</translation>
+        <translation>Der Stier bringt Sie Ihren Zielen einen Schritt näher. Sie gehen stetig auf sie zu, doch immer auf dem bequemsten Weg, den Sie finden können. Das Leben muss für Sie glatt und leicht verlaufen, und steinige Wege meiden Sie, wo immer es geht.</translation>
     </message>
     <message>
         <source>Gemini</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>In this sign, the dot patterns signify the wall that you build around yourself for protection. You are sensitive and easily hurt, so you guard your inner world closely. Others often misread these boundaries as coldness, when they are only your way of staying safe.</source>
-        <translation>In diesem Zeichen stehen die Punktmuster für die Mauer, die Sie zu Ihrem Schutz um sich herum errichten. Sie sind empfindsam und leicht verletzlich, deshalb hüten Sie Ihre innere Welt sorgfältig. Andere missverstehen diese Grenzen oft als Kälte, obwohl sie nur Ihre Art sind, sich zu schützen.</translation>
+        <translation>In diesem Zeichen stehen die Punktmuster für die Mauer, die Sie zu Ihrem Schutz um sich herum errichten. Sie sind empfindsam und leicht verletzlich und hüten deshalb Ihre innere Welt sorgsam. Andere halten diese Grenzen oft für Kälte, dabei sind sie nur Ihre Art, sich zu schützen.</translation>
     </message>
     <message>
         <source>Leo</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>You are on always on a quest looking for appreciation and admiration from those around you. You like your life to be well ordered, with yourself as the king at its centre. Even so, you cannot rule alone, and you want the support and the loyalty of others behind you.</source>
-        <translation>Sie sind stets auf der Suche nach Anerkennung und Bewunderung durch die Menschen um Sie herum. Sie mögen ein wohlgeordnetes Leben, in dessen Mittelpunkt Sie selbst als König stehen. Dennoch können Sie nicht allein herrschen, und Sie wünschen sich die Unterstützung und die Treue anderer an Ihrer Seite.</translation>
+        <translation>Sie suchen stets die Anerkennung und Bewunderung der Menschen um Sie herum. Sie mögen ein wohlgeordnetes Leben, in dessen Mittelpunkt Sie wie ein König stehen. Doch allein können Sie nicht herrschen: Sie wünschen sich die Unterstützung und die Treue anderer an Ihrer Seite.</translation>
     </message>
     <message>
         <source>Virgo</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>You are always neat and methodical. The six dots of this sign stand in a tidy, ordered pattern, just as you like things to be. You are meticulous and communicative, with a sharp eye for detail. You are quick to spot errors that others miss, and you are at your best when there is a problem to be solved.</source>
-        <translation>Sie sind stets ordentlich und methodisch. Die sechs Punkte dieses Zeichens bilden ein sauberes, geordnetes Muster – genau so, wie Sie die Dinge gern haben. Sie sind gewissenhaft und mitteilsam und haben ein scharfes Auge fürs Detail. Fehler, die anderen entgehen, bemerken Sie schnell, und zur Höchstform laufen Sie auf, wenn es ein Problem zu lösen gibt.</translation>
+        <translation>Sie sind stets ordentlich und methodisch. Die sechs Punkte dieses Zeichens bilden ein sauberes, geordnetes Muster – genau so, wie Sie die Dinge gern haben. Sie sind gewissenhaft und mitteilsam und haben einen scharfen Blick fürs Detail. Fehler, die anderen entgehen, bemerken Sie schnell, und zur Höchstform laufen Sie auf, wenn es ein Problem zu lösen gibt.</translation>
     </message>
     <message>
         <source>Libra</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>This is the quest for peace and beauty. You try to keep a balance between the real world and your dreams. When a delicate decision has to be made, you weigh it carefully and then take it with a firm mind. The image of this sign works like a mirror, showing each side the other.</source>
-        <translation>Dies ist die Suche nach Frieden und Schönheit. Sie versuchen, ein Gleichgewicht zwischen der realen Welt und Ihren Träumen zu wahren. Steht eine heikle Entscheidung an, wägen Sie sie sorgfältig ab und treffen sie dann mit festem Entschluss. Das Bild dieses Zeichens wirkt wie ein Spiegel, der jeder Seite die andere zeigt.</translation>
+        <translation>Die Waage steht für die Suche nach Frieden und Schönheit. Sie versuchen, zwischen der Wirklichkeit und Ihren Träumen das Gleichgewicht zu halten. Steht eine heikle Entscheidung an, wägen Sie sorgfältig ab und treffen sie dann mit festem Entschluss. Das Bild dieses Zeichens wirkt wie ein Spiegel, der jeder Seite die andere zeigt.</translation>
     </message>
     <message>
         <source>Scorpio</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>You appreciate power and status. You hold your beliefs with real passion and keep your secrets well hidden, like the eight corners of a closed cube.</source>
-        <translation>Sie schätzen Macht und Ansehen. Sie vertreten Ihre Überzeugungen mit echter Leidenschaft und halten Ihre Geheimnisse gut verborgen – wie die acht Ecken eines geschlossenen Würfels.</translation>
+        <translation>Sie schätzen Macht und Ansehen. Sie vertreten Ihre Überzeugungen mit echter Leidenschaft und hüten Ihre Geheimnisse gut – wie die acht Ecken eines geschlossenen Würfels.</translation>
     </message>
     <message>
         <source>Sagittarius</source>
@@ -515,7 +515,7 @@
     </message>
     <message>
         <source>This sign stands for freedom of expression. You like to help others where you can, and you are harsh only when it is for their own good.</source>
-        <translation>Dieses Zeichen steht für die Freiheit, sich auszudrücken. Sie helfen anderen gern, wo Sie können, und sind nur dann hart, wenn es zu deren eigenem Besten ist.</translation>
+        <translation>Der Schütze steht für die Freiheit, sich offen auszudrücken. Sie helfen anderen gern, wo Sie können, und werden nur dann hart, wenn es dem anderen zugutekommt.</translation>
     </message>
     <message>
         <source>Capricorn</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>This is the quest for control and firmness. You are sensible, practical and firmly down to earth, and you believe that there is a place for everything and that everything belongs in its place.</source>
-        <translation>Dies ist die Suche nach Kontrolle und Festigkeit. Sie sind vernünftig, praktisch veranlagt und stehen mit beiden Beinen fest auf dem Boden. Sie glauben, dass es für alles einen Platz gibt und dass alles an seinen Platz gehört.</translation>
+        <translation>Der Steinbock steht für das Streben nach Kontrolle und Beständigkeit. Sie sind vernünftig, praktisch veranlagt und stehen mit beiden Beinen fest auf dem Boden. Für Sie gilt: Alles hat seinen Platz, und alles gehört an seinen Platz.</translation>
     </message>
     <message>
         <source>Aquarius</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>You will be an outcast. You do not follow the rules that the system lays down; instead you stand aside from it and think about the world around you in a calm and objective way.</source>
-        <translation>Sie werden ein Außenseiter sein. Sie folgen nicht den Regeln, die das System vorgibt; stattdessen halten Sie sich abseits und betrachten die Welt um sich herum ruhig und objektiv.</translation>
+        <translation>Sie werden zum Außenseiter. Sie folgen nicht den Regeln, die das System vorgibt, sondern halten sich abseits und betrachten die Welt um sich herum ruhig und sachlich.</translation>
     </message>
     <message>
         <source>Pisces</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>This sign prefers to be in the background. Yet it knows that many small drops together make an ocean.</source>
-        <translation>Dieses Zeichen hält sich lieber im Hintergrund. Doch es weiß, dass viele kleine Tropfen zusammen einen Ozean ergeben.</translation>
+        <translation>Dieses Zeichen hält sich lieber im Hintergrund. Doch es weiß, dass viele kleine Tropfen zusammen ein Meer ergeben.</translation>
     </message>
     <message>
         <source>1st House - The House of Identity</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>Much can be determined about someones personality from this house. It deals with the self and with your individuality, with your appearance and with the image that you project to the world. The sign rising on the eastern horizon at the moment of your birth, the ascendant, marks the start of this house. Because everything else in the chart grows out of it, many astrologers call it the most vital house of all. It describes your looks and the shape of your body, your general health and vitality, and the way you first meet new people. It also speaks of your early years and of the temperament you showed as a child.</source>
-        <translation>Aus diesem Haus lässt sich viel über die Persönlichkeit eines Menschen ablesen. Es handelt vom Selbst und von Ihrer Individualität, von Ihrem Erscheinungsbild und von dem Bild, das Sie der Welt vermitteln. Das Zeichen, das im Moment Ihrer Geburt am östlichen Horizont aufging, der Aszendent, markiert den Beginn dieses Hauses. Weil alles andere im Horoskop aus ihm hervorgeht, nennen viele Astrologen es das wichtigste Haus überhaupt. Es beschreibt Ihr Aussehen und Ihren Körperbau, Ihre allgemeine Gesundheit und Vitalität und die Art, wie Sie neuen Menschen zum ersten Mal begegnen. Außerdem spricht es von Ihren frühen Jahren und von dem Temperament, das Sie als Kind zeigten.</translation>
+        <translation>Aus diesem Haus lässt sich viel über die Persönlichkeit eines Menschen ablesen. Es handelt vom Selbst und von Ihrer Individualität, von Ihrem Erscheinungsbild und von der Wirkung, die Sie nach außen haben. Das Zeichen, das im Augenblick Ihrer Geburt am Osthorizont aufstieg, der Aszendent, markiert den Beginn dieses Hauses. Weil alles andere im Horoskop aus ihm hervorgeht, halten viele Astrologen es für das wichtigste Haus überhaupt. Es beschreibt Ihr Aussehen und Ihren Körperbau, Ihre Gesundheit und Lebenskraft und die Art, wie Sie auf neue Menschen zugehen. Außerdem erzählt es von Ihren ersten Lebensjahren und von Ihrem Temperament als Kind.</translation>
     </message>
     <message>
         <source>2nd House - The House of Finances</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>This house is traditionally known as the house of material possessions and wealth. It shows how you earn, save and spend, and how well you handle the resources that come into your hands. Gains and losses of money, property and valuables are read from here, as is the sense of safety and security that they give you. Beyond money, it reveals what you truly value in life and how much you value yourself, so your self-esteem is tied closely to this house. The things you own often reflect the things you believe you deserve. In matters of the body, this house is linked with the eyesight, especially the right eye, and with the throat, the neck and the voice.</source>
-        <translation>Dieses Haus gilt traditionell als das Haus des materiellen Besitzes und des Wohlstands. Es zeigt, wie Sie verdienen, sparen und ausgeben und wie gut Sie mit den Mitteln umgehen, die Ihnen zufließen. Gewinne und Verluste an Geld, Eigentum und Wertgegenständen werden hier abgelesen, ebenso das Gefühl von Sicherheit und Geborgenheit, das sie Ihnen geben. Über das Geld hinaus offenbart es, was Sie im Leben wirklich schätzen und wie sehr Sie sich selbst wertschätzen; Ihr Selbstwertgefühl ist daher eng mit diesem Haus verbunden. Was Sie besitzen, spiegelt oft wider, was Sie Ihrer Meinung nach verdienen. In körperlicher Hinsicht ist dieses Haus mit dem Sehvermögen, besonders dem rechten Auge, sowie mit Kehle, Hals und Stimme verbunden.</translation>
+        <translation>Dieses Haus gilt traditionell als das Haus des materiellen Besitzes und des Wohlstands. Es zeigt, wie Sie Geld verdienen, sparen und ausgeben und wie gut Sie mit den Mitteln umgehen, die Ihnen zufließen. Gewinne und Verluste an Geld, Eigentum und Wertsachen liest man hier ab, ebenso das Gefühl von Sicherheit und Geborgenheit, das sie Ihnen geben. Über das Geld hinaus zeigt es, was Ihnen im Leben wirklich wichtig ist und wie viel Sie sich selbst wert sind; Ihr Selbstwertgefühl ist daher eng mit diesem Haus verbunden. Was Sie besitzen, spiegelt oft wider, was Sie zu verdienen glauben. Körperlich steht dieses Haus für das Sehvermögen, besonders das rechte Auge, sowie für Kehle, Hals und Stimme.</translation>
     </message>
     <message>
         <source>3rd House - The House of Communication</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>This house corresponds to your power of communication. It shows how well you speak and write, how you put your thoughts into words, and how readily others understand you. It also reveals your basic attitude to life: whether you meet each day with courage or caution, and how willing you are to take risks. Your brothers and sisters, your cousins and your neighbours are found here, together with the bonds you share with them. Short trips, daily travel and errands belong to this house as well. Finally, it describes your intellect, your curiosity and your quickness of mind, and the way you learn new things.</source>
-        <translation>Dieses Haus entspricht Ihrer Fähigkeit zur Kommunikation. Es zeigt, wie gut Sie sprechen und schreiben, wie Sie Ihre Gedanken in Worte fassen und wie leicht andere Sie verstehen. Es offenbart auch Ihre Grundhaltung zum Leben: ob Sie jedem Tag mit Mut oder mit Vorsicht begegnen und wie bereit Sie sind, Risiken einzugehen. Ihre Geschwister, Ihre Cousins und Cousinen und Ihre Nachbarn finden sich hier, ebenso die Bande, die Sie mit ihnen verbinden. Auch kurze Reisen, alltägliche Wege und Besorgungen gehören zu diesem Haus. Schließlich beschreibt es Ihren Verstand, Ihre Neugier und Ihre geistige Beweglichkeit sowie die Art, wie Sie Neues lernen.</translation>
+        <translation>Dieses Haus steht für Ihre Fähigkeit, sich mitzuteilen. Es zeigt, wie gut Sie sprechen und schreiben, wie Sie Ihre Gedanken in Worte fassen und wie leicht andere Sie verstehen. Es verrät auch Ihre Grundhaltung zum Leben: ob Sie jedem Tag mit Mut oder mit Vorsicht begegnen und wie bereit Sie sind, Risiken einzugehen. Ihre Geschwister, Cousins und Cousinen und Ihre Nachbarn finden sich hier, ebenso die Bande, die Sie mit ihnen verbinden. Auch kurze Reisen, alltägliche Wege und Besorgungen gehören zu diesem Haus. Schließlich beschreibt es Ihren Verstand, Ihre Neugier und Ihre geistige Beweglichkeit sowie die Art, wie Sie Neues lernen.</translation>
     </message>
     <message>
         <source>4th House - The House of Family</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
         <source>This house is also known as Matristhan in Vedic astrology, the place of the mother. It describes your mother and every mother-like figure who has cared for you, and the love and comfort they gave. It is the root of your emotional security, the calm place inside you where you feel safe. Your need for privacy, your home, your land and the house you live in are all read here. It shows the bonds that tie you to your family, the traditions you carry and the heritage passed down to you by your ancestors. Because it rules both beginnings and endings, this house speaks of your childhood as well as of your old age, and of the kind of peace you will find at the close of life.</source>
-        <translation>Dieses Haus ist in der vedischen Astrologie auch als Matristhan bekannt, der Ort der Mutter. Es beschreibt Ihre Mutter und jede mütterliche Gestalt, die für Sie gesorgt hat, sowie die Liebe und Geborgenheit, die sie Ihnen geschenkt haben. Es ist die Wurzel Ihrer emotionalen Sicherheit, der ruhige Ort in Ihrem Inneren, an dem Sie sich geborgen fühlen. Ihr Bedürfnis nach Privatsphäre, Ihr Zuhause, Ihr Grund und Boden und das Haus, in dem Sie wohnen, lassen sich hier ablesen. Es zeigt die Bande, die Sie mit Ihrer Familie verbinden, die Traditionen, die Sie weitertragen, und das Erbe, das Ihnen Ihre Vorfahren hinterlassen haben. Da es über Anfänge wie über Enden herrscht, spricht dieses Haus von Ihrer Kindheit ebenso wie von Ihrem Alter und von der Art von Frieden, die Sie am Ende Ihres Lebens finden werden.</translation>
+        <translation>In der vedischen Astrologie heißt dieses Haus auch Matristhan, der Ort der Mutter. Es beschreibt Ihre Mutter und jede mütterliche Gestalt, die für Sie gesorgt hat, und die Liebe und Fürsorge, die sie Ihnen geschenkt haben. Es ist die Wurzel Ihrer seelischen Sicherheit, der ruhige Ort in Ihrem Inneren, an dem Sie sich geborgen fühlen. Ihr Bedürfnis nach Privatsphäre, Ihr Zuhause, Ihr Grund und Boden und das Haus, in dem Sie wohnen, werden hier abgelesen. Es zeigt die Bande, die Sie mit Ihrer Familie verbinden, die Traditionen, die Sie weitertragen, und das Erbe, das Ihnen Ihre Vorfahren hinterlassen haben. Da es für Anfang wie für Ende steht, spricht dieses Haus von Ihrer Kindheit ebenso wie von Ihrem Alter und davon, welchen Frieden Sie am Lebensabend finden.</translation>
     </message>
     <message>
         <source>5th House - The House of Pleasures</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>This house signifies the place of love affairs, romance and the joy of courtship. It shows how you fall in love, what charms you in another person, and how you express your affection. It is also the house of the intellect, and it tells of your education, your studies and your talent for learning. Creativity lives here: art, music, writing, drama and every other way in which you express who you are. Games, hobbies and the simple pleasures of life that bring you delight are read from this house too. Above all, it speaks of children, of your bond with them and of the joy they bring into your life, and of the legacy you leave through them.</source>
-        <translation>Dieses Haus steht für Liebschaften, Romantik und die Freude am Umwerben. Es zeigt, wie Sie sich verlieben, was Sie an einem anderen Menschen bezaubert und wie Sie Ihre Zuneigung ausdrücken. Es ist außerdem das Haus des Intellekts und erzählt von Ihrer Bildung, Ihrem Studium und Ihrer Lernbegabung. Hier wohnt die Kreativität: Kunst, Musik, Schreiben, Schauspiel und jede andere Form, in der Sie ausdrücken, wer Sie sind. Auch Spiele, Hobbys und die einfachen Freuden des Lebens, die Ihnen Vergnügen bereiten, werden aus diesem Haus abgelesen. Vor allem aber spricht es von Kindern, von Ihrer Bindung zu ihnen und von der Freude, die sie in Ihr Leben bringen, und von dem Vermächtnis, das Sie durch sie hinterlassen.</translation>
+        <translation>Dieses Haus steht für Liebesbeziehungen, Romantik und die Freude am Flirten. Es verrät, wie Sie sich verlieben, was Sie an einem anderen Menschen bezaubert und wie Sie Ihre Zuneigung zeigen. Es ist außerdem das Haus des Intellekts und erzählt von Ihrer Bildung, Ihrem Studium und Ihrer Begabung zum Lernen. Hier lebt die Kreativität: Kunst, Musik, Schreiben, Schauspiel und jede andere Form, in der Sie ausdrücken, wer Sie sind. Auch Spiele, Hobbys und die einfachen Freuden des Lebens, die Ihnen Vergnügen bereiten, lassen sich aus diesem Haus ablesen. Vor allem aber spricht es von Kindern, von Ihrer Bindung zu ihnen, von der Freude, die sie in Ihr Leben bringen, und von dem Vermächtnis, das Sie durch sie hinterlassen.</translation>
     </message>
     <message>
         <source>6th House - The House of Health</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>This house indicates the skills we possess and the kind of work we are best suited for. It shows your daily routine, your sense of duty and the service you willingly give to others. Your colleagues, your employees and the atmosphere at your place of work are seen here. It is also the house of enemies and rivals, and of the obstacles that stand in your way, as well as your strength to overcome them. Disputes, debts and legal matters, including court cases, fall under this house. Most of all, it is linked with health: it reveals your tendency to illness, the way your body copes with stress and worry, and the habits that can keep you fit and well.</source>
-        <translation>Dieses Haus gibt Aufschluss über die Fähigkeiten, die wir besitzen, und die Art von Arbeit, für die wir am besten geeignet sind. Es zeigt Ihren Tagesablauf, Ihr Pflichtgefühl und die Dienste, die Sie anderen bereitwillig leisten. Ihre Kollegen, Ihre Angestellten und die Atmosphäre an Ihrem Arbeitsplatz sind hier zu sehen. Es ist auch das Haus der Feinde und Rivalen und der Hindernisse, die Ihnen im Weg stehen, ebenso wie Ihrer Kraft, sie zu überwinden. Streitigkeiten, Schulden und Rechtsangelegenheiten einschließlich Gerichtsverfahren fallen unter dieses Haus. Vor allem aber ist es mit der Gesundheit verbunden: Es offenbart Ihre Anfälligkeit für Krankheiten, die Art, wie Ihr Körper mit Stress und Sorgen umgeht, und die Gewohnheiten, die Sie fit und gesund halten können.</translation>
+        <translation>Dieses Haus gibt Aufschluss über die Fähigkeiten, die wir besitzen, und über die Arbeit, für die wir am besten geeignet sind. Es zeigt Ihren Alltag, Ihr Pflichtgefühl und die Dienste, die Sie anderen bereitwillig leisten. Ihre Kollegen, Ihre Angestellten und das Klima an Ihrem Arbeitsplatz zeigen sich hier. Es ist auch das Haus der Feinde und Rivalen, der Hindernisse auf Ihrem Weg und Ihrer Kraft, sie zu überwinden. Streitigkeiten, Schulden und Rechtsangelegenheiten bis hin zu Gerichtsverfahren fallen ebenfalls in dieses Haus. Vor allem aber hat es mit der Gesundheit zu tun: Es zeigt Ihre Anfälligkeit für Krankheiten, wie Ihr Körper mit Stress und Sorgen umgeht und welche Gewohnheiten Sie fit und gesund halten.</translation>
     </message>
     <message>
         <source>7th House - The House of Partnerships</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>This house is commonly believed to define our closest partnerships. It is above all the house of marriage, and it describes the spouse you are drawn to, the nature of your married life and the balance between the two of you. Beyond love, it rules business partnerships and agreements of every kind, so contracts, deals and joint ventures are judged from here. It shows how you cooperate, how you share responsibility and how you handle open conflict with a partner. It also covers your relations with your peers and with the public at large, and how others see you when you stand beside them as an equal.</source>
-        <translation>Dieses Haus bestimmt nach verbreiteter Auffassung unsere engsten Partnerschaften. Es ist vor allem das Haus der Ehe und beschreibt den Ehepartner, zu dem Sie sich hingezogen fühlen, die Art Ihres Ehelebens und das Gleichgewicht zwischen Ihnen beiden. Über die Liebe hinaus regiert es Geschäftspartnerschaften und Vereinbarungen jeder Art, sodass Verträge, Geschäfte und Gemeinschaftsunternehmen von hier aus beurteilt werden. Es zeigt, wie Sie zusammenarbeiten, wie Sie Verantwortung teilen und wie Sie mit offenen Konflikten mit einem Partner umgehen. Es umfasst auch Ihre Beziehungen zu Ihresgleichen und zur breiten Öffentlichkeit und zeigt, wie andere Sie sehen, wenn Sie ihnen auf Augenhöhe begegnen.</translation>
+        <translation>Nach verbreiteter Auffassung bestimmt dieses Haus unsere engsten Partnerschaften. Es ist vor allem das Haus der Ehe und beschreibt, zu welchem Ehepartner Sie sich hingezogen fühlen, wie Ihr Eheleben verläuft und wie sich das Gleichgewicht zwischen Ihnen beiden gestaltet. Über die Liebe hinaus steht es für Geschäftspartnerschaften und Vereinbarungen aller Art; Verträge, Geschäfte und gemeinsame Unternehmungen beurteilt man daher von hier aus. Es zeigt, wie Sie zusammenarbeiten, wie Sie Verantwortung teilen und wie Sie offene Konflikte mit einem Partner austragen. Es umfasst auch Ihre Beziehungen zu Gleichgestellten und zur breiten Öffentlichkeit und zeigt, wie andere Sie sehen, wenn Sie ihnen auf Augenhöhe begegnen.</translation>
     </message>
     <message>
         <source>8th House - The House of Spirituality</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>This house corresponds to the sexual nature of a person and to the deep bonds of intimacy. It is read for longevity, for the length of life, and for the dangers, accidents and sudden events you may face. It rules the transformations that change your life for good, the crises you pass through and the endings that clear the way for new beginnings. Secrets, hidden matters, research and the occult are found here as well. This house also governs inheritance, legacies and money shared with others, as well as unconventional income such as insurance, taxes, royalties or unexpected gains.</source>
-        <translation>Dieses Haus entspricht der sexuellen Natur eines Menschen und den tiefen Banden der Intimität. Aus ihm liest man die Langlebigkeit, also die Dauer des Lebens, sowie die Gefahren, Unfälle und plötzlichen Ereignisse ab, denen Sie begegnen können. Es regiert die Wandlungen, die Ihr Leben für immer verändern, die Krisen, die Sie durchleben, und die Abschlüsse, die den Weg für Neuanfänge frei machen. Auch Geheimnisse, verborgene Dinge, Forschung und das Okkulte finden sich hier. Dieses Haus regiert außerdem Erbschaften, Vermächtnisse und mit anderen geteiltes Geld sowie unkonventionelle Einkünfte wie Versicherungen, Steuern, Tantiemen oder unerwartete Gewinne.</translation>
+        <translation>Dieses Haus steht für die sexuelle Natur eines Menschen und für tiefe, intime Bindungen. Man liest aus ihm die Lebensdauer ab, aber auch die Gefahren, Unfälle und plötzlichen Ereignisse, denen Sie begegnen können. Es zeigt die Wandlungen, die Ihr Leben für immer verändern, die Krisen, die Sie durchleben, und die Abschlüsse, die den Weg für Neuanfänge frei machen. Auch Geheimnisse, Verborgenes, Forschung und das Okkulte finden sich hier. Zu diesem Haus gehören außerdem Erbschaften, Vermächtnisse und das Geld, das Sie mit anderen teilen, sowie Einkünfte aus ungewöhnlichen Quellen wie Versicherungen, Steuererstattungen, Tantiemen oder unerwarteten Gewinnen.</translation>
     </message>
     <message>
         <source>9th House - The House of Travel</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>This house of your natal chart defines the values and principles by which you live. It is the house of philosophy and religion, of faith and of the search for a deeper meaning. It is also known as the house of luck and fortune, showing the blessings that come to you. Higher education, deep learning and the fame or honour that learning can bring are read here. It points to your intuition, your conscience and your sense of what is right. Long journeys, travel to foreign lands and contact with other cultures also belong to this house, opening your mind to a wider world.</source>
-        <translation>Dieses Haus Ihres Geburtshoroskops bestimmt die Werte und Grundsätze, nach denen Sie leben. Es ist das Haus der Philosophie und der Religion, des Glaubens und der Suche nach einem tieferen Sinn. Es ist auch als Haus des Glücks und des Segens bekannt und zeigt, was Ihnen an Gutem zuteilwird. Höhere Bildung, tiefes Wissen und der Ruhm oder die Ehre, die Gelehrsamkeit mit sich bringen kann, werden hier abgelesen. Es weist auf Ihre Intuition, Ihr Gewissen und Ihr Gespür für das Richtige hin. Auch lange Reisen, Reisen in fremde Länder und der Kontakt mit anderen Kulturen gehören zu diesem Haus und öffnen Ihren Geist für die weite Welt.</translation>
+        <translation>Dieses Haus Ihres Geburtshoroskops bestimmt die Werte und Grundsätze, nach denen Sie leben. Es ist das Haus der Philosophie und der Religion, des Glaubens und der Suche nach einem tieferen Sinn. Es gilt auch als Haus des Glücks und zeigt, welcher Segen Ihnen zuteilwird. Höhere Bildung, gründliches Studium und der Ruhm oder die Ehre, die Wissen mit sich bringen kann, liest man hier ab. Es weist auf Ihre Intuition, Ihr Gewissen und Ihr Gespür für das Richtige hin. Auch große Reisen, Fahrten in fremde Länder und die Begegnung mit anderen Kulturen gehören zu diesem Haus und öffnen Ihren Blick für die weite Welt.</translation>
     </message>
     <message>
         <source>10th House - The House of Career</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>This house of tells about your career and profession and about the work you do in the world. It shows your ambitions, your achievements and the public standing you gain through them, and how far you are likely to rise. It describes your relationships at every level, with superiors, with colleagues and with those who depend on you for guidance. This house is also linked with your father and with the lessons and example he gave you. Finally, it rules authority, status, honour and reputation, and the respect you earn through your own hard efforts and deeds.</source>
-        <translation>Dieses Haus erzählt von Ihrer Karriere und Ihrem Beruf und von der Arbeit, die Sie in der Welt leisten. Es zeigt Ihren Ehrgeiz, Ihre Erfolge und das öffentliche Ansehen, das Sie dadurch gewinnen, und wie weit Sie voraussichtlich aufsteigen werden. Es beschreibt Ihre Beziehungen auf allen Ebenen: zu Vorgesetzten, zu Kollegen und zu denen, die sich bei Ihnen Rat und Orientierung holen. Dieses Haus ist auch mit Ihrem Vater verbunden und mit den Lehren und dem Vorbild, die er Ihnen mitgegeben hat. Schließlich regiert es Autorität, Status, Ehre und Ruf sowie den Respekt, den Sie sich durch Ihre eigenen harten Anstrengungen und Taten verdienen.</translation>
+        <translation>Dieses Haus erzählt von Ihrer Karriere, Ihrem Beruf und dem, was Sie in der Welt leisten. Es zeigt Ihren Ehrgeiz, Ihre Erfolge und das öffentliche Ansehen, das Sie damit gewinnen, und wie weit Sie voraussichtlich aufsteigen. Es beschreibt Ihre Beziehungen auf allen Ebenen: zu Vorgesetzten, zu Kollegen und zu denen, die auf Ihre Führung angewiesen sind. Dieses Haus ist auch mit Ihrem Vater verbunden und mit den Lehren und dem Vorbild, die er Ihnen mitgegeben hat. Schließlich steht es für Autorität, Status, Ehre und Ruf und für den Respekt, den Sie sich durch eigene Mühe und eigene Taten verdienen.</translation>
     </message>
     <message>
         <source>11th House - The House of Hopes</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>This house is traditionally known as the house of income and of the rewards that your efforts bring. It shows your monetary gains from every source, from your work, your business and your investments, and how your dearest wishes come true. It is the house of sociability and friendship, revealing the friends you make, the clubs, groups and circles you join and the support you find among them. Your hopes for the future and your ideals for a better world are read here, along with your humanitarian causes and your political interests. This house also speaks of step-children and of elder brothers and sisters.</source>
-        <translation>Dieses Haus ist traditionell als das Haus des Einkommens und der Belohnungen bekannt, die Ihre Bemühungen einbringen. Es zeigt Ihre finanziellen Gewinne aus allen Quellen – aus Ihrer Arbeit, Ihrem Unternehmen und Ihren Geldanlagen – und wie Ihre sehnlichsten Wünsche in Erfüllung gehen. Es ist das Haus der Geselligkeit und der Freundschaft und offenbart die Freunde, die Sie gewinnen, die Vereine, Gruppen und Kreise, denen Sie sich anschließen, und die Unterstützung, die Sie dort finden. Ihre Hoffnungen für die Zukunft und Ihre Ideale einer besseren Welt werden hier abgelesen, ebenso Ihr humanitäres Engagement und Ihre politischen Interessen. Dieses Haus spricht außerdem von Stiefkindern und von älteren Geschwistern.</translation>
+        <translation>Dieses Haus gilt traditionell als das Haus des Einkommens und der Früchte, die Ihre Mühen tragen. Es zeigt Ihre Geldgewinne aus allen Quellen – aus Arbeit, Geschäft und Geldanlagen – und wie sich Ihre sehnlichsten Wünsche erfüllen. Es ist das Haus der Geselligkeit und der Freundschaft: Es zeigt, welche Freunde Sie gewinnen, welchen Vereinen, Gruppen und Kreisen Sie sich anschließen und welchen Rückhalt Sie dort finden. Ihre Hoffnungen für die Zukunft und Ihre Ideale für eine bessere Welt liest man hier ab, ebenso Ihr humanitäres Engagement und Ihre politischen Interessen. Dieses Haus spricht außerdem von Stiefkindern und von älteren Geschwistern.</translation>
     </message>
     <message>
         <source>12th House - The House of Shortcomings</source>
@@ -636,14 +636,14 @@
     </message>
     <message>
         <source>In Indian Astrology, this house is known as the house of expenses and of losses. It reveals your hidden persona, the part of you that you keep away from the eyes of the world. Your karma from past lives, your dreams, your sleep and your visions are read here. It is the house of charity and of selfless giving, but also of sorrows, isolation, secret enemies and the limitations that hold you back. Hospitals, prisons, monasteries and far places of retreat belong to it. Finally, it points to the after-life and to the final release of the soul.</source>
-        <translation>In der indischen Astrologie ist dieses Haus als das Haus der Ausgaben und Verluste bekannt. Es offenbart Ihre verborgene Persönlichkeit, den Teil von Ihnen, den Sie den Blicken der Welt entziehen. Ihr Karma aus früheren Leben, Ihre Träume, Ihr Schlaf und Ihre Visionen werden hier abgelesen. Es ist das Haus der Nächstenliebe und des selbstlosen Gebens, aber auch des Kummers, der Einsamkeit, der heimlichen Feinde und der Beschränkungen, die Sie zurückhalten. Krankenhäuser, Gefängnisse, Klöster und ferne Orte des Rückzugs gehören zu ihm. Schließlich weist es auf das Leben nach dem Tod und auf die endgültige Befreiung der Seele hin.</translation>
+        <translation>In der indischen Astrologie gilt dieses Haus als das Haus der Ausgaben und Verluste. Es enthüllt Ihre verborgene Seite, den Teil von Ihnen, den Sie den Blicken der Welt entziehen. Ihr Karma aus früheren Leben, Ihre Träume, Ihr Schlaf und Ihre Visionen werden hier abgelesen. Es ist das Haus der Wohltätigkeit und des selbstlosen Gebens, aber auch des Kummers, der Einsamkeit, der heimlichen Feinde und der Grenzen, die Sie zurückhalten. Krankenhäuser, Gefängnisse, Klöster und ferne Orte des Rückzugs gehören ebenfalls hierher. Schließlich weist es auf das Leben nach dem Tod und auf die endgültige Erlösung der Seele hin.</translation>
     </message>
 </context>
 <context>
     <name>Zentrova::Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>Die Anwendung läuft bereits</translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Möglicherweise ist ein Update für diese Software verfügbar.
+        <translation>Für diese Software ist möglicherweise ein Update verfügbar.
 Möchten Sie nach einem Update suchen?</translation>
     </message>
 </context>

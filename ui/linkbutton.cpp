@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/linkbutton.h"
 
-#include "ui/look.h"
+#include "ui/cues.h"
+#include "ui/enterkey.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>

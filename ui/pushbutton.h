@@ -4,7 +4,7 @@
 // which also draws it as the default one.
 #pragma once
 
-#include "ui/look.h"
+#include "ui/enterkey.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

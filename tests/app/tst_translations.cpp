@@ -2,13 +2,16 @@
 #include "layoutchecks.h"
 #include "recordingplatform.h"
 
+#include "app/translations.h"
 #include "ui/main/mainwindow.h"
 #include "ui/side/aboutdialog.h"
 #include "ui/side/farewellwindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -18,6 +21,7 @@
 #include <QXmlStreamReader>
 
 using namespace Zentrova;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -154,6 +158,10 @@ class TestTranslations : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
+    void chooseLanguage_takesTheFirstThatIsEnglishOrTranslated_data();
+    void chooseLanguage_takesTheFirstThatIsEnglishOrTranslated();
+    void installTranslations_bringsTheProgramAndQtInOneLanguage_data();
+    void installTranslations_bringsTheProgramAndQtInOneLanguage();
     void messages_areAllTranslatedWithTheirPlaceholders_data();
     void messages_areAllTranslatedWithTheirPlaceholders();
     void windows_fitEveryTextAndKeepAccessKeysApart_data();
@@ -172,10 +180,79 @@ void TestTranslations::init()
 void TestTranslations::cleanup()
 {
     Testing::deleteLeftoverWindows();
+    // installTranslations gives the application its translators.
+    qDeleteAll(qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
     m_translator.reset();
     m_platform.reset();
+}
+
+void TestTranslations::chooseLanguage_takesTheFirstThatIsEnglishOrTranslated_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("qt");
+    // The lists as QLocale::uiLanguages() gives them for LANGUAGE or LANG.
+    QTest::newRow("en_GB:de") << QStringList{u"en-GB"_s, u"en-Latn-GB"_s, u"de"_s, u"de-DE"_s}
+                              << QString() << QString();
+    QTest::newRow("en_US:fr") << QStringList{u"en-US"_s, u"en"_s, u"fr"_s} << QString()
+                              << QString();
+    QTest::newRow("it:de") << QStringList{u"it"_s, u"it-Latn-IT"_s, u"it-IT"_s,
+                                          u"de"_s, u"de-Latn-DE"_s, u"de-DE"_s}
+                           << u"de"_s << u"de"_s;
+    QTest::newRow("de_AT") << QStringList{u"de-AT"_s, u"de-Latn-AT"_s} << u"de"_s << u"de"_s;
+    QTest::newRow("pt_PT:es") << QStringList{u"pt-PT"_s, u"pt-Latn-PT"_s, u"es"_s, u"es-Latn-ES"_s,
+                                             u"es-ES"_s}
+                              << u"es"_s << u"es"_s;
+    QTest::newRow("pt") << QStringList{u"pt"_s, u"pt-Latn-BR"_s, u"pt-BR"_s} << u"pt_BR"_s
+                        << u"pt_BR"_s;
+    QTest::newRow("zh_Hant_TW:pt_BR")
+        << QStringList{u"zh-Hant-TW"_s, u"pt-Latn-BR"_s} << u"pt_BR"_s << u"pt_BR"_s;
+    // Qt here has no French: its buttons stay English, not Italian or German.
+    QTest::newRow("fr_CA") << QStringList{u"fr-CA"_s, u"fr-Latn-CA"_s, u"it"_s} << u"fr"_s
+                           << QString();
+    QTest::newRow("C") << QStringList{u"C"_s} << QString() << QString();
+    QTest::newRow("nothing translated") << QStringList{u"it"_s, u""_s} << QString() << QString();
+}
+
+void TestTranslations::chooseLanguage_takesTheFirstThatIsEnglishOrTranslated()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, program);
+    QFETCH(QString, qt);
+    const auto oneOf = [](const QStringList &languages) {
+        return [languages](const QString &language) {
+            return languages.contains(language);
+        };
+    };
+    const LanguageChoice choice =
+        chooseLanguage(uiLanguages, oneOf({u"de"_s, u"es"_s, u"fr"_s, u"pt_BR"_s}),
+                       oneOf({u"de"_s, u"en"_s, u"es"_s, u"it"_s, u"pt_BR"_s}));
+    QCOMPARE(choice.program, program);
+    QCOMPARE(choice.qt, qt);
+}
+
+void TestTranslations::installTranslations_bringsTheProgramAndQtInOneLanguage_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("help");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("it:de") << QStringList{u"it"_s, u"de"_s} << u"&Hilfe"_s << u"&Ja"_s;
+    QTest::newRow("en_GB:de") << QStringList{u"en-GB"_s, u"de"_s} << u"&Help"_s << u"&Yes"_s;
+}
+
+void TestTranslations::installTranslations_bringsTheProgramAndQtInOneLanguage()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, help);
+    QFETCH(QString, yes);
+    const QDir qtTranslations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!qtTranslations.exists(u"qtbase_de.qm"_s) || !qtTranslations.exists(u"qtbase_it.qm"_s))
+        QSKIP("Qt's German and Italian translations are not installed");
+    installTranslations(*qApp, uiLanguages);
+    QCOMPARE(QCoreApplication::translate("Zentrova::MainWindow", "&Help"), help);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
 }
 
 static void addLanguages()

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real program follows the desktop's language: under LANG it answers the
-# access keys of that language's texts, and not the other language's, in the
-# update question, the reading view, the menus and the farewell window.
-# Usage: ZENTROVA_VERSION=1.0 language.sh ZENTROVA_BINARY LANG TS_FILE|-
-# TS_FILE is the language's translations; "-" for the English texts.
+# The real program follows the desktop's language: under the given settings
+# it answers the access keys of that language's texts, and not the other
+# language's, in the update question (Qt's own buttons), the reading view, the
+# menus and the farewell window.
+# Usage: ZENTROVA_VERSION=1.0 language.sh ZENTROVA_BINARY TS_FILE|- VARIABLE=VALUE...
+# TS_FILE is the translations of the language expected; "-" for the English
+# texts. The assignments are the desktop's language settings (LANG=de_DE.UTF-8,
+# LANGUAGE=en_US:de); every other one is unset.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-LANGUAGE_UNDER_TEST="$2"
-TS_FILE="$3"
+TS_FILE="$2"
+LANGUAGE_SETTINGS=("${@:3}")
 
-# The access key, lower case, of a text as the program shows it.
+# The access key, lower case, of a text as the program shows it, as xdotool
+# names it ("udiaeresis" for the "ü" of "&Über").
 key_of() { # english-source
     python3 - "$TS_FILE" "$1" <<'PY'
-import re, sys, xml.etree.ElementTree as ET
+import re, sys, unicodedata, xml.etree.ElementTree as ET
 ts, source = sys.argv[1], sys.argv[2]
 text = source
 if ts != "-":
@@ -21,7 +25,9 @@ if ts != "-":
         if message.findtext("source") == source:
             text = message.findtext("translation")
 match = re.search(r"&([^&\s])", text)
-print(match.group(1).lower() if match else "")
+key = match.group(1).lower() if match else ""
+accented = re.fullmatch(r"LATIN SMALL LETTER (\w) WITH (\w+).*", unicodedata.name(key, "") if key else "")
+print(accented.group(1).lower() + accented.group(2).lower() if accented else key)
 PY
 }
 
@@ -41,8 +47,8 @@ unused() { for k in x c e q z; do [ "$k" != "$1" ] && echo "$k" && return; done;
 start_desktop
 fresh_home
 store_date "$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
-unset LANGUAGE LC_ALL LC_MESSAGES
-export LANG="$LANGUAGE_UNDER_TEST"
+unset LANGUAGE LC_ALL LC_MESSAGES LANG
+export "${LANGUAGE_SETTINGS[@]}"
 launch
 
 question=$(wait_for_window dialog)

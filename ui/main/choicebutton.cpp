@@ -2,7 +2,8 @@
 #include "ui/main/choicebutton.h"
 
 #include "ui/captionframe.h"
-#include "ui/look.h"
+#include "ui/cues.h"
+#include "ui/enterkey.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/diebutton.h"
 
-#include "ui/look.h"
+#include "ui/cues.h"
+#include "ui/palette.h"
 
 #include <QPainter>
 #include <QStyle>

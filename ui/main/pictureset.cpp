@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/pictureset.h"
 
-#include "ui/look.h"
+#include "ui/pixmaps.h"
 
 namespace Zentrova {
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/readingpage.h"
 
-#include "ui/look.h"
+#include "ui/fonts.h"
 #include "ui/main/pictureset.h"
+#include "ui/palette.h"
+#include "ui/textfit.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QScrollArea>

@@ -9,10 +9,10 @@
 #include "reading/readingtables.h"
 #include "resources/pictures.h"
 #include "ui/linkbutton.h"
-#include "ui/look.h"
 #include "ui/main/brandbanner.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/readingpage.h"
+#include "ui/pixmaps.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resources/pictures.h"
-#include "ui/look.h"
 #include "ui/main/pictureset.h"
+#include "ui/pixmaps.h"
 
 #include <QApplication>
 #include <QTest>
