@@ -45,8 +45,9 @@ check "the copyright file is machine-readable" \
 fresh_home
 start_desktop
 launch
-wait_main_window 20 >/dev/null
-check "the unpacked program opens its main window \"$MAIN_TITLE\"" \
-    visible_window "$MAIN_TITLE"
+main_window=$(wait_main_window)
+check "the unpacked program opens its main window" test -n "$main_window"
+check "titled \"$MAIN_TITLE\", with the package's version" \
+    test "$(title_of "$main_window")" = "$MAIN_TITLE"
 check "no web page was opened" test ! -e "$OPENED"
 finish
