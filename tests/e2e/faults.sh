@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The real program against one thing gone wrong around it that only a real
 # system can set up: another user's locks, files and folders it may not
-# write, a full disk, a browser that fails, no place for its instance lock.
-# (What a test process can set up for itself, the unit tests cover.)
+# write, a full disk, a browser that fails, no place for its instance lock,
+# settings nested deep enough for the real program's stack. (What a test
+# process can set up for itself, the unit tests cover.)
 # Whatever it is, the main window comes up in time, the stored date
 # survives, and the user is told where telling helps: one line on stderr, or
 # a message box titled "Zentrova".
@@ -68,9 +69,9 @@ end_session() {
 }
 
 # What a user can copy out of a message box: the field reached with Tab,
-# copied with Ctrl+A and Ctrl+C.
+# copied with Ctrl+A and Ctrl+C. The desktop is the test's own, so nothing
+# else has put anything on its clipboard.
 copied_from_box() { # window
-    printf '' | xclip -selection clipboard >/dev/null 2>&1
     keys "$1" Tab ctrl+a ctrl+c
     wait_for "the message box's text on the clipboard" \
         bash -c 'xclip -o -selection clipboard 2>/dev/null | grep -q .' &&
