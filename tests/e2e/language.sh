@@ -45,6 +45,17 @@ echo "keys: yes=$yes cast again=$cast_again help=$about_menu about=$about_entry 
 unused() { for k in x c e q z; do [ "$k" != "$1" ] && echo "$k" && return; done; }
 
 start_desktop
+# The keyboard of the language's users, on which its access keys (the "ü" of
+# "&Über") are keys. On another one xdotool lends a spare key the letter for
+# each press and takes it back at once, and a busy program may read the
+# keyboard's map only after that.
+if [ "$TS_FILE" != "-" ]; then
+    language=$(basename "$TS_FILE" .ts)
+    language=${language#zentrova_}
+    # A country's own layout where the language names one (pt_BR: br).
+    layout=$(tr '[:upper:]' '[:lower:]' <<<"${language#*_}")
+    setxkbmap -layout "$layout" || { echo "FAIL: no keyboard layout $layout"; exit 1; }
+fi
 fresh_home
 store_date "$(date -d "$TODAY - 15 days" +%Y-%m-%d)"
 unset LANGUAGE LC_ALL LC_MESSAGES LANG
