@@ -3,7 +3,7 @@
 // line, the promotional band and the menus.
 #pragma once
 
-#include "reading/readingchoice.h"
+#include "reading/reading.h"
 #include "ui/main/pictureset.h"
 
 #include <QMainWindow>
