@@ -7,7 +7,7 @@
 #include "platform/seededrandom.h"
 #include "platform/version.h"
 #include "ui/side/farewellwindow.h"
-#include "ui/side/referralbox.h"
+#include "ui/side/referraltextedit.h"
 #include "web/links.h"
 #include "web/referral.h"
 
