@@ -6,6 +6,7 @@
 #include "resources/pictures.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
+#include "ui/side/flatfacebutton.h"
 #include "ui/side/sidelook.h"
 #include "ui/webpage.h"
 #include "web/links.h"
