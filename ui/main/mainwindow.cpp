@@ -14,9 +14,9 @@
 #include "ui/main/readingpage.h"
 #include "ui/main/readingtabbar.h"
 #include "ui/main/tabpane.h"
+#include "ui/openwebpage.h"
 #include "ui/pushbutton.h"
 #include "ui/side/aboutdialog.h"
-#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 

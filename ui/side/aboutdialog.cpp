@@ -6,9 +6,9 @@
 #include "resources/pictures.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
+#include "ui/openwebpage.h"
 #include "ui/side/flatfacebutton.h"
 #include "ui/side/sidelook.h"
-#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
