@@ -2,9 +2,10 @@
 // Pictures of the windows as they are drawn, from a fixed seed, for a
 // pixel-for-pixel comparison before and after a change to how they are built
 // or drawn (ImageMagick: compare -metric AE before.png after.png null:).
-// Usage: grab_windows OUTPUT_DIR
+// Usage: grab_windows OUTPUT_DIR, in the language LANGUAGE or the locale names.
 #include "recordingplatform.h"
 
+#include "app/translations.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
 #include "ui/main/mainwindow.h"
@@ -81,6 +82,7 @@ bool saveLinks(const QString &folder)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Zentrova::installTranslations(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: grab_windows OUTPUT_DIR\n");
         return 2;
