@@ -129,7 +129,7 @@ void MainWindow::buildWindow()
                                  .arg(siteHost(MainSiteAddress)));
     Look::place(m_forumLink, 1207, 30, 5190, 435);
     Look::fitText(m_forumLink);
-    connect(m_forumLink, &LinkButton::clicked, this, &MainWindow::openHomePage);
+    connect(m_forumLink, &LinkButton::clicked, this, [this] { openLink(Link::HomePage); });
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
@@ -301,8 +301,9 @@ void MainWindow::buildBrandBand()
     // Of two links in one place the later one lies on top until the start-up
     // draw decides.
     m_brandLinks->setCurrentWidget(m_fullBrandingLink);
-    connect(m_coBrandingLink, &LinkButton::clicked, this, &MainWindow::openCoBrandingPage);
-    connect(m_fullBrandingLink, &LinkButton::clicked, this, &MainWindow::openFullBrandingPage);
+    connect(m_coBrandingLink, &LinkButton::clicked, this, [this] { openLink(Link::CoBranding); });
+    connect(m_fullBrandingLink, &LinkButton::clicked, this,
+            [this] { openLink(Link::FullBranding); });
 }
 
 void MainWindow::buildMenus()
@@ -332,19 +333,19 @@ void MainWindow::buildMenus()
     QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     addAction(helpMenu, QStringLiteral("actionOnlineHelp"), tr("&Online Help"),
-              [this] { openOnlineHelp(); });
+              [this] { openLink(Link::OnlineHelp); });
     addAction(helpMenu, QStringLiteral("actionVisitUsOnline"), tr("&Visit Us Online"),
-              [this] { openHomePage(); });
+              [this] { openLink(Link::HomePage); });
     helpMenu->addSeparator();
     addAction(helpMenu, QStringLiteral("actionCheckForUpdate"), tr("Check for Software &Update"),
-              [this] { openDownloadPage(); });
+              [this] { openLink(Link::Download); });
     helpMenu->addSeparator();
     addAction(
         helpMenu, QStringLiteral("actionAbout"), tr("&About Software"), [this] { showAbout(); },
         QAction::AboutRole);
 
     addAction(menuBar(), QStringLiteral("actionDonate"), tr("&Donate"),
-              [this] { openDonatePage(); });
+              [this] { openLink(Link::Donate); });
 }
 
 void MainWindow::buildTabOrder()
@@ -423,34 +424,9 @@ void MainWindow::showAbout()
     about.exec();
 }
 
-void MainWindow::openOnlineHelp()
+void MainWindow::openLink(Link link)
 {
-    openWebPage(m_platform, this, linkAddress(Link::OnlineHelp));
-}
-
-void MainWindow::openHomePage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::HomePage));
-}
-
-void MainWindow::openDownloadPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::Download));
-}
-
-void MainWindow::openDonatePage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::Donate));
-}
-
-void MainWindow::openCoBrandingPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::CoBranding));
-}
-
-void MainWindow::openFullBrandingPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::FullBranding));
+    openWebPage(m_platform, this, linkAddress(link));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

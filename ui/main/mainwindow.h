@@ -20,6 +20,7 @@ namespace Zentrova {
 class LinkButton;
 class Platform;
 class ReadingPage;
+enum class Link;
 
 class MainWindow final : public QMainWindow
 {
@@ -47,12 +48,6 @@ private slots:
     void showSelectedPage();
 
     void showAbout();
-    void openOnlineHelp();
-    void openHomePage();
-    void openDownloadPage();
-    void openDonatePage();
-    void openCoBrandingPage();
-    void openFullBrandingPage();
 
 private:
     void buildWindow();
@@ -64,6 +59,7 @@ private:
     void castReading(Reading reading);
     void castDice();
     void showDiceView();
+    void openLink(Link link);
 
     Platform &m_platform;
 
