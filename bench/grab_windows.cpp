@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
         }
         button("castAgainButton")->click();
         // The focus cue on a link, reached from the keyboard.
-        window.findChild<QWidget *>(QStringLiteral("forumLink"))->setFocus(Qt::TabFocusReason);
+        window.findChild<QWidget *>(QStringLiteral("homePageLink"))->setFocus(Qt::TabFocusReason);
         window.setAttribute(Qt::WA_KeyboardFocusChange);
         saved &= save(window, folder, QStringLiteral("main-linkfocus"));
     }

@@ -122,14 +122,14 @@ void MainWindow::buildWindow()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_forumLink = linkButton(client, QStringLiteral("forumLink"),
-                             //: %1 is the web site host name, e.g. www.example.org (a link text)
-                             tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
-                                "Visit %1 Now.")
-                                 .arg(siteHost(MainSiteAddress)));
-    Look::place(m_forumLink, 1207, 30, 5190, 435);
-    Look::fitText(m_forumLink);
-    connect(m_forumLink, &LinkButton::clicked, this, [this] { openLink(Link::HomePage); });
+    m_homePageLink = linkButton(client, QStringLiteral("homePageLink"),
+                                //: %1 is the web site host name, e.g. www.example.org (a link text)
+                                tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
+                                   "Visit %1 Now.")
+                                    .arg(siteHost(MainSiteAddress)));
+    Look::place(m_homePageLink, 1207, 30, 5190, 435);
+    Look::fitText(m_homePageLink);
+    connect(m_homePageLink, &LinkButton::clicked, this, [this] { openLink(Link::HomePage); });
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
@@ -353,7 +353,7 @@ void MainWindow::buildTabOrder()
     // The tabs come right after the button that leaves the reading, before
     // the links outside the views.
     QList<QWidget *> order(m_choices.begin(), m_choices.end());
-    order << m_castAgainButton << m_readingTabs << m_forumLink << m_coBrandingLink
+    order << m_castAgainButton << m_readingTabs << m_homePageLink << m_coBrandingLink
           << m_fullBrandingLink;
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));

@@ -67,7 +67,7 @@ private:
     PictureSet m_planetPictures;
     PictureSet m_zodiacSignPictures;
 
-    LinkButton *m_forumLink = nullptr;
+    LinkButton *m_homePageLink = nullptr;
     QStackedWidget *m_views = nullptr;
     QWidget *m_diceView = nullptr;
     QWidget *m_readingView = nullptr;

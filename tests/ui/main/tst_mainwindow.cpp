@@ -461,7 +461,7 @@ void TestMainWindow::linksAndMenus_openTheirPage_withoutChangingReading_data()
     QTest::newRow("Visit Us Online") << "actionVisitUsOnline" << Link::HomePage;
     QTest::newRow("Check for Software Update") << "actionCheckForUpdate" << Link::Download;
     QTest::newRow("Donate") << "actionDonate" << Link::Donate;
-    QTest::newRow("link line") << "forumLink" << Link::HomePage;
+    QTest::newRow("link line") << "homePageLink" << Link::HomePage;
 }
 
 void TestMainWindow::linksAndMenus_openTheirPage_withoutChangingReading()
@@ -473,7 +473,7 @@ void TestMainWindow::linksAndMenus_openTheirPage_withoutChangingReading()
     clickTab(1);
     const QStringList reading = resultTexts();
 
-    if (control == QLatin1String("forumLink")) {
+    if (control == QLatin1String("homePageLink")) {
         click(control);
     } else if (control == QLatin1String("actionDonate")) {
         QMenuBar *bar = m_window->menuBar();
@@ -630,7 +630,7 @@ void TestMainWindow::texts_fitTheirControls()
             QVERIFY2(fits(label, label->text(), label->wordWrap()),
                      qPrintable(label->objectName()));
     }
-    for (const char *name : {"forumLink", "coBrandingLink", "fullBrandingLink"}) {
+    for (const char *name : {"homePageLink", "coBrandingLink", "fullBrandingLink"}) {
         auto *link = child<QAbstractButton>(name);
         QVERIFY2(link->heightForWidth(link->width()) <= link->height(), name);
         QVERIFY(link->font().underline());
@@ -696,7 +696,7 @@ void TestMainWindow::linkLine_showsSiteAsConfigured()
     QFETCH(QString, shown);
 
     if (shown.isEmpty()) {
-        const QString text = child<QAbstractButton>("forumLink")->text();
+        const QString text = child<QAbstractButton>("homePageLink")->text();
         QVERIFY2(text.contains(QLatin1Char(' ') + siteHost(address) + QLatin1Char(' ')),
                  qPrintable(text));
         QVERIFY(!text.contains(QLatin1String("://")));
@@ -753,8 +753,8 @@ void TestMainWindow::keyboard_castsFromChoicesAndActivatesLinks_data()
         << "houseChoice" << int(Qt::Key_Enter) << "housePage" << int(Qt::Key_Enter);
     QTest::newRow("Comprehensive, Space; back Space")
         << "comprehensiveChoice" << int(Qt::Key_Space) << "planetPage" << int(Qt::Key_Space);
-    QTest::newRow("link line, Space") << "forumLink" << int(Qt::Key_Space) << "" << 0;
-    QTest::newRow("link line, Return") << "forumLink" << int(Qt::Key_Return) << "" << 0;
+    QTest::newRow("link line, Space") << "homePageLink" << int(Qt::Key_Space) << "" << 0;
+    QTest::newRow("link line, Return") << "homePageLink" << int(Qt::Key_Return) << "" << 0;
 }
 
 void TestMainWindow::keyboard_castsFromChoicesAndActivatesLinks()
@@ -812,11 +812,11 @@ void TestMainWindow::keyboard_tabsThroughEveryControlAndSwitchesPages()
     QCOMPARE(QApplication::focusWidget(), m_window.get());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(tabRound(), (QStringList{"planetChoice", "zodiacChoice", "houseChoice",
-                                      "comprehensiveChoice", "forumLink", "coBrandingLink"}));
+                                      "comprehensiveChoice", "homePageLink", "coBrandingLink"}));
 
     QTest::keyClick(child("comprehensiveChoice"), Qt::Key_Space);
     QCOMPARE(tabRound(),
-             (QStringList{"castAgainButton", "readingTabs", "forumLink", "coBrandingLink"}));
+             (QStringList{"castAgainButton", "readingTabs", "homePageLink", "coBrandingLink"}));
     auto *tabs = child<QTabBar>("readingTabs");
     tabs->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tabs, Qt::Key_Right);
@@ -872,7 +872,7 @@ void TestMainWindow::focusCue_showsOnlyAfterKeyboardUse()
 void TestMainWindow::screenReader_seesAndPressesEveryClickableControl()
 {
     QStringList names(std::begin(Choices), std::end(Choices));
-    names << "forumLink"
+    names << "homePageLink"
           << "fullBrandingLink"; // in front until the start-up draw
     for (const QString &name : names) {
         QWidget *control = child(name);
@@ -937,7 +937,7 @@ void TestMainWindow::everyText_goesThroughTranslation()
     click("comprehensiveChoice"); // the pages' texts now come from the tables
     check();
     // The site is set into the sentence, which stays whole.
-    QVERIFY(child<QAbstractButton>("forumLink")->text().contains(siteHost(MainSiteAddress)));
+    QVERIFY(child<QAbstractButton>("homePageLink")->text().contains(siteHost(MainSiteAddress)));
     QCOMPARE(m_window->windowTitle(), titleWithVersion());
 }
 
