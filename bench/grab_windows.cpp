@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     {
         Zentrova::MainWindow window(platform);
         window.show();
-        window.chooseBrandBanner();
+        window.setBrandBanner(Zentrova::brandBannerFor(platform.random().next()));
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
         saved &= save(window, folder, QStringLiteral("main"));
@@ -121,7 +121,8 @@ int main(int argc, char *argv[])
         saved &= save(window, folder, QStringLiteral("main-linkfocus"));
     }
     {
-        Zentrova::FarewellWindow farewell(platform);
+        Zentrova::FarewellWindow farewell(
+            platform, Zentrova::FarewellWindow::supportMessageIndex(platform.random().next()));
         farewell.show();
         if (!QTest::qWaitForWindowExposed(&farewell))
             return 1;

@@ -8,7 +8,6 @@
 #include "resources/pictures.h"
 #include "ui/linkbutton.h"
 #include "ui/look.h"
-#include "ui/main/brandbanner.h"
 #include "ui/main/choicebutton.h"
 #include "ui/main/diebutton.h"
 #include "ui/main/readingpage.h"
@@ -366,11 +365,10 @@ void MainWindow::showDiceView()
     m_views->setCurrentWidget(m_diceView);
 }
 
-void MainWindow::chooseBrandBanner()
+void MainWindow::setBrandBanner(BrandBanner banner)
 {
-    m_brandLinks->setCurrentWidget(
-        brandBannerFor(m_platform.random().next()) == BrandBanner::FullBranding ? m_fullBrandingLink
-                                                                                : m_coBrandingLink);
+    m_brandLinks->setCurrentWidget(banner == BrandBanner::FullBranding ? m_fullBrandingLink
+                                                                       : m_coBrandingLink);
 }
 
 void MainWindow::castReading(Reading reading)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "reading/reading.h"
+#include "ui/main/brandbanner.h"
 #include "ui/main/pictureset.h"
 
 #include <QMainWindow>
@@ -33,8 +34,8 @@ public:
     ~MainWindow() override;
 
     // Brings one of the two promotional links to the front for the whole
-    // run; the start-up sequence calls it once, right after showing the window.
-    void chooseBrandBanner();
+    // run; start-up draws which, once, right after showing the window.
+    void setBrandBanner(BrandBanner banner);
 
 signals:
     // The window has been closed; the program goes on to its farewell.

@@ -134,7 +134,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 } // namespace
 
-FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
+FarewellWindow::FarewellWindow(Platform &platform, int supportMessage, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           // Above every ordinary window, the browser opened from its links too.
@@ -178,7 +178,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     SideLook::sizeToText(titleLabel, Look::px(7185));
 
     m_supportMessageLabel =
-        makeLabel(this, QStringLiteral("supportMessageLabel"), QString(), Look::uiFont(9.75, true));
+        makeLabel(this, QStringLiteral("supportMessageLabel"),
+                  supportMessages().value(supportMessage), Look::uiFont(9.75, true));
     m_supportMessageLabel->setWordWrap(true);
     m_supportMessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(m_supportMessageLabel, 120, 840, 6975, 1095);
@@ -215,9 +216,6 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     connect(m_visitForumCheckBox, &QCheckBox::toggled, this, &FarewellWindow::visitForum);
     connect(softwaresLink, &LinkButton::clicked, this, &FarewellWindow::openSoftwaresPage);
 
-    // The program seeds the random source before it opens this window.
-    m_supportMessageLabel->setText(
-        supportMessages().at(supportMessageIndex(m_platform.random().next())));
     Look::fitText(m_supportMessageLabel);
     Look::centreOnScreen(this);
 }

@@ -110,8 +110,8 @@ private slots:
     void singleReading_hidesTabs_comprehensiveShowsThemAgain();
     void brandBannerFor_throwsASixSidedDie_data();
     void brandBannerFor_throwsASixSidedDie();
-    void brandDraw_showsExactlyOneLink_data();
-    void brandDraw_showsExactlyOneLink();
+    void brandBanner_showsExactlyOneLink_data();
+    void brandBanner_showsExactlyOneLink();
     void linksAndMenus_openTheirPage_withoutChangingReading_data();
     void linksAndMenus_openTheirPage_withoutChangingReading();
     void closing_emitsClosedOnceAndKeepsTheReading_data();
@@ -425,21 +425,18 @@ void TestMainWindow::brandBannerFor_throwsASixSidedDie()
     QCOMPARE(brandBannerFor(draw) == BrandBanner::CoBranding, coBranding);
 }
 
-void TestMainWindow::brandDraw_showsExactlyOneLink_data()
+void TestMainWindow::brandBanner_showsExactlyOneLink_data()
 {
-    QTest::addColumn<double>("draw");
     QTest::addColumn<bool>("coBranding");
-    QTest::newRow("co-branding") << 0.0 << true;
-    QTest::newRow("full branding") << 0.9 << false;
+    QTest::newRow("co-branding") << true;
+    QTest::newRow("full branding") << false;
 }
 
-void TestMainWindow::brandDraw_showsExactlyOneLink()
+void TestMainWindow::brandBanner_showsExactlyOneLink()
 {
-    QFETCH(double, draw);
     QFETCH(bool, coBranding);
 
-    m_platform->useScript({draw});
-    m_window->chooseBrandBanner();
+    m_window->setBrandBanner(coBranding ? BrandBanner::CoBranding : BrandBanner::FullBranding);
 
     QWidget *front = child(coBranding ? "coBrandingLink" : "fullBrandingLink");
     QWidget *behind = child(coBranding ? "fullBrandingLink" : "coBrandingLink");
@@ -793,8 +790,7 @@ void TestMainWindow::keyboard_castsFromChoicesAndActivatesLinks()
 
 void TestMainWindow::keyboard_tabsThroughEveryControlAndSwitchesPages()
 {
-    m_platform->useScript({0.0}); // co-branding link in front
-    m_window->chooseBrandBanner();
+    m_window->setBrandBanner(BrandBanner::CoBranding);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 

@@ -4,7 +4,6 @@
 #include "layoutchecks.h"
 #include "recordingplatform.h"
 
-#include "platform/seededrandom.h"
 #include "platform/version.h"
 #include "ui/side/farewellwindow.h"
 #include "ui/side/referraltextedit.h"
@@ -58,7 +57,6 @@ private slots:
     void texts_goThroughTranslationAndChecksUseThem();
     void supportMessage_picksMessageByQuarterOfDraw_data();
     void supportMessage_picksMessageByQuarterOfDraw();
-    void supportMessage_comesFromTheSeededSource();
 
     void tab_visitsControlsInFormOrderIncludingHiddenMessageBox();
     void placeholders_clearOnFocusAndReturnWhenLeftEmpty();
@@ -113,7 +111,8 @@ void TestFarewellWindow::cleanup()
 
 FarewellWindow *TestFarewellWindow::openWindow()
 {
-    m_window = new FarewellWindow(*m_platform);
+    // The first message, the longest.
+    m_window = new FarewellWindow(*m_platform, 0);
     m_window->show();
     QApplication::setActiveWindow(m_window);
     if (!QTest::qWaitForWindowActive(m_window))
@@ -187,8 +186,6 @@ void TestFarewellWindow::opens_topmostWithExitFocusedAndEntriesShowingPlaceholde
 
 void TestFarewellWindow::controls_lieInsideTheirFramesApartWithTextsThatFit()
 {
-    // The longest of the messages that the window may show.
-    m_platform->useScript({0.0});
     openWindow();
     const QStringList problems = layoutProblems(m_window, {"messageEdit"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -265,16 +262,6 @@ void TestFarewellWindow::supportMessage_picksMessageByQuarterOfDraw()
     QFETCH(double, draw);
     QFETCH(int, index);
     QCOMPARE(FarewellWindow::supportMessageIndex(draw), index);
-}
-
-void TestFarewellWindow::supportMessage_comesFromTheSeededSource()
-{
-    m_platform->useScript({0.75, 0.0});
-    openWindow();
-    QCOMPARE(control<QLabel>("supportMessageLabel")->text(),
-             FarewellWindow::supportMessages().at(3));
-    // The program seeds the source before it opens the window.
-    QCOMPARE(static_cast<ScriptedRandom &>(m_platform->random()).seedings, 0);
 }
 
 void TestFarewellWindow::tab_visitsControlsInFormOrderIncludingHiddenMessageBox()
