@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// The keys that press the program's own buttons.
+#pragma once
+
+class QAbstractButton;
+class QKeyEvent;
+
+namespace Zentrova {
+
+// Space or a plain Enter on button: the keyboard is in use in its window, so
+// from now on the focus cue shows wherever the press takes the focus, as
+// after Tab. Enter clicks the button, as Space does in every Qt button;
+// returns whether it took the key.
+bool takeButtonKey(QAbstractButton *button, QKeyEvent *event);
+
+} // namespace Zentrova
