@@ -8,10 +8,15 @@
 
 namespace Zentrova {
 
-bool takeButtonKey(QAbstractButton *button, QKeyEvent *event)
+bool isButtonKey(const QKeyEvent *event)
 {
     const bool space = event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier);
-    if (space || Look::isPlainEnter(event))
+    return space || Look::isPlainEnter(event);
+}
+
+bool takeButtonKey(QAbstractButton *button, QKeyEvent *event)
+{
+    if (isButtonKey(event))
         button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     return Look::clickOnEnter(button, event);
 }

@@ -7,6 +7,9 @@ class QKeyEvent;
 
 namespace Zentrova {
 
+// Space or a plain Enter, the keys that press a button.
+bool isButtonKey(const QKeyEvent *event);
+
 // Space or a plain Enter on button: the keyboard is in use in its window, so
 // from now on the focus cue shows wherever the press takes the focus, as
 // after Tab. Enter clicks the button, as Space does in every Qt button;

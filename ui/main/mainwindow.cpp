@@ -232,13 +232,9 @@ void MainWindow::buildReadingView()
     Look::useDesktopColours(m_readingTabPane);
     Look::place(m_readingTabPane, 45, 120, 7425, 3700);
     connect(m_readingTabs, &QTabBar::currentChanged, this, &MainWindow::showSelectedPage);
-    // Clicking the selected tab changes nothing in the bar, yet brings its
-    // page: after a comprehensive cast the planet page is in front whatever
-    // tab is selected.
-    connect(m_readingTabs, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index == m_readingTabs->currentIndex())
-            showSelectedPage();
-    });
+    // After a comprehensive cast the planet page is in front whatever tab is
+    // selected: choosing the selected tab again brings its page.
+    connect(m_readingTabs, &ReadingTabBar::selectedTabChosen, this, &MainWindow::showSelectedPage);
 
     m_readingPages = new QStackedWidget(m_readingView);
     m_readingPages->setObjectName(QStringLiteral("readingPages"));

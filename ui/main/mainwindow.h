@@ -14,13 +14,13 @@
 class QAbstractButton;
 class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace Zentrova {
 
 class LinkButton;
 class Platform;
 class ReadingPage;
+class ReadingTabBar;
 enum class Link;
 
 class MainWindow final : public QMainWindow
@@ -77,7 +77,7 @@ private:
     std::array<QAbstractButton *, 4> m_choices{};
 
     QWidget *m_readingTabPane = nullptr;
-    QTabBar *m_readingTabs = nullptr;
+    ReadingTabBar *m_readingTabs = nullptr;
     QStackedWidget *m_readingPages = nullptr;
     // In the order of Table, which is also the order of the tabs.
     std::array<ReadingPage *, 3> m_pages{};

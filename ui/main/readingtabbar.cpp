@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/readingtabbar.h"
 
+#include "ui/buttonkeys.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -13,6 +16,12 @@ ReadingTabBar::ReadingTabBar(int rowHeight, QWidget *parent)
     setDrawBase(false);
     setExpanding(false);
     setFocusPolicy(Qt::TabFocus);
+    // A click is reported before it changes the selection: a click on
+    // another tab is not taken for one on the selected tab.
+    connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == currentIndex())
+            emit selectedTabChosen();
+    });
 }
 
 QSize ReadingTabBar::tabSizeHint(int index) const
@@ -20,6 +29,16 @@ QSize ReadingTabBar::tabSizeHint(int index) const
     QSize size = QTabBar::tabSizeHint(index);
     size.setHeight(std::min(size.height(), m_rowHeight));
     return size;
+}
+
+void ReadingTabBar::keyPressEvent(QKeyEvent *event)
+{
+    if (isButtonKey(event) && currentIndex() >= 0) {
+        event->accept();
+        emit selectedTabChosen();
+        return;
+    }
+    QTabBar::keyPressEvent(event);
 }
 
 // QTabBar reports a press of any button as a click on the tab.

@@ -17,8 +17,15 @@ class ReadingTabBar final : public QTabBar
 public:
     explicit ReadingTabBar(int rowHeight, QWidget *parent = nullptr);
 
+signals:
+    // The selected tab was chosen again, by a left click on it or by Space
+    // or Enter while the bar has the focus. The selection does not change,
+    // yet a page other than the tab's may be in front.
+    void selectedTabChosen();
+
 protected:
     QSize tabSizeHint(int index) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 

@@ -105,7 +105,8 @@ private slots:
     void cast_showsHalvesAndSelectedRows();
     void castAgain_resetsHalvesForTheNextCastAndKeepsReadingBehindDiceView();
     void everyClick_isANewCast();
-    void cast_neverChangesSelectedTab_andLeftClickingItBringsItsPage();
+    void cast_neverChangesSelectedTab_andChoosingItBringsItsPage_data();
+    void cast_neverChangesSelectedTab_andChoosingItBringsItsPage();
     void otherButtonsAndWheel_onTabs_leaveThePageAlone();
     void singleReading_hidesTabs_comprehensiveShowsThemAgain();
     void brandBannerFor_throwsASixSidedDie_data();
@@ -349,8 +350,17 @@ void TestMainWindow::everyClick_isANewCast()
     QCOMPARE(pageInFront(), child("planetPage"));
 }
 
-void TestMainWindow::cast_neverChangesSelectedTab_andLeftClickingItBringsItsPage()
+void TestMainWindow::cast_neverChangesSelectedTab_andChoosingItBringsItsPage_data()
 {
+    QTest::addColumn<int>("key"); // pressed on the tabs; 0: a left click
+    QTest::newRow("left click") << 0;
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+}
+
+void TestMainWindow::cast_neverChangesSelectedTab_andChoosingItBringsItsPage()
+{
+    QFETCH(int, key);
     click("comprehensiveChoice");
     clickTab(2);
     QCOMPARE(pageInFront(), child("housePage"));
@@ -364,7 +374,12 @@ void TestMainWindow::cast_neverChangesSelectedTab_andLeftClickingItBringsItsPage
     QCOMPARE(tabs->currentIndex(), 2);
     QCOMPARE(pageInFront(), child("planetPage"));
 
-    clickTab(2);
+    if (key) {
+        tabs->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tabs, Qt::Key(key));
+    } else {
+        clickTab(2);
+    }
     QCOMPARE(pageInFront(), child("housePage"));
     QCOMPARE(tabs->currentIndex(), 2);
     clickTab(0);
