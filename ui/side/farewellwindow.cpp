@@ -200,8 +200,8 @@ FarewellWindow::FarewellWindow(Platform &platform, int supportMessage, QWidget *
     Look::place(invitationLabel, 120, 360, 3495, 3855);
     Look::fitText(invitationLabel);
 
-    auto *softwaresLink = new LinkButton(tr("Click Here To Visit Quorvane Softwares"),
-                                         downloadGroup, LinkButton::Keys::SpaceOnly);
+    auto *softwaresLink =
+        new LinkButton(tr("Click Here To Visit Quorvane Softwares"), downloadGroup);
     softwaresLink->setObjectName(QStringLiteral("softwaresLink"));
     softwaresLink->setFont(Look::uiFont(9, true, true));
     Look::setTextColour(softwaresLink, Yellow);
