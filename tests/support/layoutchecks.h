@@ -136,6 +136,10 @@ class MarkingTranslator final : public QTranslator
 {
 public:
     static QString marked(const QString &text) { return u'\u2039' + text + u'\u203a'; }
+    static bool isMarked(const QString &text)
+    {
+        return text.startsWith(u'\u2039') && text.endsWith(u'\u203a');
+    }
 
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
@@ -154,7 +158,7 @@ inline QStringList unmarkedTexts(const QWidget *root, const QSet<QString> &exemp
     QStringList unmarked;
     const auto check = [&unmarked](const QWidget *widget, const QString &text) {
         const QString shown = text.trimmed();
-        if (!shown.isEmpty() && !(shown.startsWith(u'\u2039') && shown.endsWith(u'\u203a')))
+        if (!shown.isEmpty() && !MarkingTranslator::isMarked(shown))
             unmarked << widget->objectName() + ": " + shown.left(40);
     };
     for (const QWidget *widget : root->findChildren<QWidget *>()) {

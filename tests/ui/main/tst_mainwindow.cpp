@@ -3,6 +3,7 @@
 // tabs, the promotional band, the links, the menus, the keyboard, screen
 // readers and the layout.
 #include "findcontrol.h"
+#include "layoutchecks.h"
 #include "recordingplatform.h"
 
 #include "platform/version.h"
@@ -32,13 +33,13 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <QWindow>
 
 #include <memory>
 
 using namespace Zentrova;
 using Zentrova::Testing::findControl;
+using Zentrova::Testing::MarkingTranslator;
 using Zentrova::Testing::RecordingPlatform;
 
 namespace {
@@ -73,20 +74,6 @@ const char *const Choices[] = {"planetChoice",
                                "comprehensivePlanetDie",
                                "comprehensiveZodiacDie",
                                "comprehensiveHouseDie"};
-
-// Marks every text of the program's own contexts, so a test can tell which
-// texts went through translation.
-class MarkingTranslator final : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (!QByteArrayView(context).startsWith("Zentrova::"))
-            return {};
-        return u'\u00ab' + QString::fromUtf8(sourceText) + u'\u00bb';
-    }
-};
 
 } // namespace
 
@@ -957,7 +944,7 @@ void TestMainWindow::everyText_goesThroughTranslation()
         texts.removeAll(QString());
         QVERIFY(texts.size() > 40);
         for (const QString &text : std::as_const(texts)) {
-            QVERIFY2(text.startsWith(u'\u00ab') && text.endsWith(u'\u00bb'), qPrintable(text));
+            QVERIFY2(MarkingTranslator::isMarked(text), qPrintable(text));
             QVERIFY2(!text.contains(QLatin1String("%1")), qPrintable(text));
         }
     };
