@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
@@ -77,6 +78,30 @@ inline QStringList layoutProblems(const QWidget *root, const QSet<QString> &mayL
                 problems << placed.at(i)->objectName() + " overlaps " + placed.at(j)->objectName();
         }
     }
+    return problems;
+}
+
+// What is wrong with a top-level window of fixed size: a size the user can
+// change, a maximise button, no close button, a place off the centre of its
+// screen (the frame included, where a window manager gives it one).
+inline QStringList fixedWindowProblems(const QWidget *window)
+{
+    QStringList problems;
+    const QString name = window->objectName();
+    if (window->minimumSize() != window->maximumSize() || window->size() != window->minimumSize())
+        problems << name + " can be resized";
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (flags.testFlag(Qt::WindowMaximizeButtonHint))
+        problems << name + " can be maximised";
+    if (!flags.testFlag(Qt::WindowCloseButtonHint))
+        problems << name + " has no close button";
+    const QPoint offCentre =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    if (offCentre.manhattanLength() > 1)
+        problems << QStringLiteral("%1 sits %2,%3 off the centre of its screen")
+                        .arg(name)
+                        .arg(offCentre.x())
+                        .arg(offCentre.y());
     return problems;
 }
 
