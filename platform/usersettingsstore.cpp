@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/usersettingsstore.h"
 
+#include "platform/stalelock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,7 +151,8 @@ bool UserSettingsStore::takeLock(QLockFile &lock, const QString &fileName, const
     if (info.exists() && !info.isFile())
         return fail(action, QStringLiteral("its lock %1 cannot be taken: %2")
                                 .arg(QDir::toNativeSeparators(fileName), notARegularFile(info)));
-    if (lock.tryLock(LockWait))
+    if (lock.tryLock(LockWait) ||
+        (lock.error() == QLockFile::LockFailedError && takeOverStaleLock(lock, fileName)))
         return true;
     return fail(action, QStringLiteral("its lock %1 %2")
                             .arg(QDir::toNativeSeparators(fileName),
