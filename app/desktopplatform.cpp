@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/desktopplatform.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -29,6 +29,19 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
+}
+
+QStyle::StandardPixmap styleIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Critical:
+        return QStyle::SP_MessageBoxCritical;
+    }
+    return QStyle::SP_MessageBoxInformation;
 }
 
 // A read-only field for text to copy, as tall as the text, up to eight lines.
@@ -56,17 +69,19 @@ QPlainTextEdit *copyableField(const QString &text, QWidget *parent)
 
 // A message box's label breaks lines between words only and would cut off a
 // long address: a message with text to copy is a small dialog of its own,
-// laid out as a message box, with the text whole in a field that wraps it
-// anywhere.
+// with the icon a message box of its kind shows and the text whole in a
+// field that wraps it anywhere.
 void showCopyableMessage(QWidget *parent, const Message &message)
 {
     QDialog box(parent);
     box.setWindowTitle(ProgramTitle);
     auto *layout = new QGridLayout(&box);
     auto *icon = new QLabel(&box);
-    // The icon a message box of the same kind shows, in its size for this screen.
-    QMessageBox iconSource(boxIcon(message.icon), {}, {}, QMessageBox::NoButton, &box);
-    icon->setPixmap(iconSource.iconPixmap());
+    icon->setObjectName(QStringLiteral("messageIcon"));
+    const QStyle *style = box.style();
+    const int iconSize = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(style->standardIcon(styleIcon(message.icon), nullptr, &box)
+                        .pixmap(QSize(iconSize, iconSize), box.devicePixelRatio()));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto *text = new QLabel(message.text, &box);
     text->setObjectName(QStringLiteral("messageText"));
