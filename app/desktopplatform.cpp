@@ -18,30 +18,25 @@ namespace Zentrova {
 
 namespace {
 
-QMessageBox::Icon boxIcon(MessageIcon icon)
+// How a message box of the kind shows its icon: as QMessageBox names it, and
+// as the style draws it.
+struct BoxIcon
 {
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    }
-    return QMessageBox::NoIcon;
-}
+    QMessageBox::Icon icon;
+    QStyle::StandardPixmap pixmap;
+};
 
-QStyle::StandardPixmap styleIcon(MessageIcon icon)
+BoxIcon boxIcon(MessageIcon icon)
 {
     switch (icon) {
     case MessageIcon::Information:
-        return QStyle::SP_MessageBoxInformation;
+        break;
     case MessageIcon::Warning:
-        return QStyle::SP_MessageBoxWarning;
+        return {QMessageBox::Warning, QStyle::SP_MessageBoxWarning};
     case MessageIcon::Critical:
-        return QStyle::SP_MessageBoxCritical;
+        return {QMessageBox::Critical, QStyle::SP_MessageBoxCritical};
     }
-    return QStyle::SP_MessageBoxInformation;
+    return {QMessageBox::Information, QStyle::SP_MessageBoxInformation};
 }
 
 // A read-only field for text to copy, as tall as the text, up to eight lines.
@@ -80,7 +75,7 @@ void showCopyableMessage(QWidget *parent, const Message &message)
     icon->setObjectName(QStringLiteral("messageIcon"));
     const QStyle *style = box.style();
     const int iconSize = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    icon->setPixmap(style->standardIcon(styleIcon(message.icon), nullptr, &box)
+    icon->setPixmap(style->standardIcon(boxIcon(message.icon).pixmap, nullptr, &box)
                         .pixmap(QSize(iconSize, iconSize), box.devicePixelRatio()));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto *text = new QLabel(message.text, &box);
@@ -127,7 +122,7 @@ MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const Message &messa
         return MessageAnswer::Ok;
     }
     const bool yesNo = message.buttons == MessageButtons::YesNo;
-    QMessageBox box(boxIcon(message.icon), ProgramTitle, message.text,
+    QMessageBox box(boxIcon(message.icon).icon, ProgramTitle, message.text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     if (message.icon == MessageIcon::Warning)
