@@ -4,7 +4,7 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/translations.h"
-#include "platform/nativesettingsstore.h"
+#include "platform/usersettingsstore.h"
 #include "platform/version.h"
 #include "ui/pixmaps.h"
 
@@ -12,79 +12,54 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QStandardPaths>
-#include <QTextStream>
 
-#include <optional>
+#include <memory>
 
 namespace {
 
-void nameProgram()
+// --help and --version are answered before the program needs a display: an
+// argument asking for either makes a console application.
+std::unique_ptr<QCoreApplication> createApplication(int &argc, char *argv[])
 {
-    // The settings are filed under the executable's name, without extension.
-    QCoreApplication::setApplicationName(
-        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QCoreApplication::setApplicationVersion(Zentrova::ProgramVersion);
-}
-
-// Answers --help and --version, before the program needs a display; nullopt
-// when the program should start. Other options are Qt's own, for
-// QApplication to take.
-std::optional<int> answerConsoleOptions(int &argc, char **argv)
-{
-    // A start without arguments, as from the desktop's menu, goes straight on.
-    if (argc < 2)
-        return std::nullopt;
-    QCoreApplication console(argc, argv);
-    nameProgram();
-    Zentrova::installTranslations(console);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Astrology dice readings"));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.parse(QCoreApplication::arguments());
-    QTextStream out(stdout);
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        out << parser.helpText();
-    else if (parser.isSet(version))
-        out << QCoreApplication::applicationName() << ' ' << Zentrova::ProgramVersion << '\n';
-    else
-        return std::nullopt;
-    return 0;
+    const QByteArrayList consoleOptions{"-h", "--help", "--help-all", "-?", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (consoleOptions.contains(argv[i]))
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = answerConsoleOptions(argc, argv))
-        return *status;
+    const std::unique_ptr<QCoreApplication> app = createApplication(argc, argv);
+    // The settings are filed under the executable's name, without extension.
+    QCoreApplication::setApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QCoreApplication::setApplicationVersion(Zentrova::ProgramVersion);
+    Zentrova::installTranslations(*app);
 
-    QApplication app(argc, argv);
-    nameProgram();
-    Zentrova::installTranslations(app);
+    // Answers --help and --version, and refuses an option it does not know,
+    // and ends the program there. QApplication has taken Qt's own options.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Astrology dice readings"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(*app);
+
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Zentrova"));
-
-    // Taken first and held for the whole run. The runtime folder belongs to the
-    // user, so one user's copy never blocks another's. Windows has none (Qt
-    // answers the home folder): there the user's own temporary folder.
-#ifdef Q_OS_WIN
-    constexpr auto lockLocation = QStandardPaths::TempLocation;
-    constexpr auto settingsFormat = QSettings::NativeFormat; // the registry
-#else
-    constexpr auto lockLocation = QStandardPaths::RuntimeLocation;
-    constexpr auto settingsFormat = QSettings::IniFormat;
-#endif
-    Zentrova::SingleInstance instance(QStandardPaths::writableLocation(lockLocation),
-                                      QApplication::applicationName() + QStringLiteral(".lock"));
+    // Taken first and held for the whole run.
+    Zentrova::SingleInstance instance(Zentrova::SingleInstance::userFolder(),
+                                      QCoreApplication::applicationName() +
+                                          QStringLiteral(".lock"));
     instance.tryAcquire();
 
     QApplication::setWindowIcon(Zentrova::Look::programIcon());
 
-    Zentrova::NativeSettingsStore settings(
-        Zentrova::NativeSettingsStore::userFileName(QApplication::applicationName()),
-        settingsFormat);
+    Zentrova::UserSettingsStore settings =
+        Zentrova::UserSettingsStore::forApplication(QCoreApplication::applicationName());
     Zentrova::DesktopPlatform platform(settings);
     Zentrova::Shutdown shutdown;
     if (!Zentrova::startProgram(platform, instance, shutdown))

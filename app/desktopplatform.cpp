@@ -2,7 +2,6 @@
 #include "app/desktopplatform.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,9 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTextDocument>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -106,58 +103,6 @@ DesktopPlatform::~DesktopPlatform()
         }
         delete opener;
     }
-}
-
-void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> failed)
-{
-#ifdef Q_OS_WIN
-    // On Windows QDesktopServices asks the shell, whose answer tells a failure.
-    if (!QDesktopServices::openUrl(address))
-        failed();
-#else
-    // QDesktopServices starts xdg-open detached and counts that as success,
-    // so an opener that finds no browser would go unnoticed. Running it
-    // ourselves lets its exit status tell.
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty()) {
-        if (!QDesktopServices::openUrl(address))
-            failed();
-        return;
-    }
-    const QStringList arguments{QString::fromLatin1(address.toEncoded())};
-    // Each watched opener holds a process and its descriptors until it ends,
-    // and some never do: past a few, they go unwatched.
-    m_openers.removeAll(nullptr);
-    if (m_openers.size() >= MostWatchedOpeners) {
-        if (!QProcess::startDetached(opener, arguments))
-            failed();
-        return;
-    }
-    auto *process = new QProcess;
-    m_openers.append(process);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setInputChannelMode(QProcess::ForwardedInputChannel);
-    // Some openers wait for the browser they start; an exit long after the
-    // start says nothing of the page.
-    auto *verdictTimer = new QTimer(process);
-    verdictTimer->setSingleShot(true);
-    verdictTimer->start(OpenerVerdictMs);
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, failed, verdictTimer](int exitCode, QProcess::ExitStatus status) {
-                         const bool refused = status != QProcess::NormalExit || exitCode != 0;
-                         if (refused && verdictTimer->isActive())
-                             failed();
-                         process->deleteLater();
-                     });
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, failed](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart)
-                             return;
-                         failed();
-                         process->deleteLater();
-                     });
-    process->start(opener, arguments);
-#endif
 }
 
 MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const Message &message)

@@ -22,6 +22,7 @@ public:
     // Ends the openers still running, which hold a process each.
     ~DesktopPlatform() override;
 
+    // Each system has its own (desktopplatform_unix.cpp, desktopplatform_win.cpp).
     void openWebAddress(const QUrl &address, std::function<void()> failed) override;
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     QDate today() const override;
@@ -38,6 +39,7 @@ public:
 private:
     SettingsStore &m_settings;
     SeededRandom m_random;
+    // The openers watched for their verdict, where the system gives one.
     QList<QPointer<QProcess>> m_openers;
 };
 

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/singleinstance.h"
 
-#include <QDateTime>
+#include "platform/stalelock.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
-
-#ifdef Q_OS_UNIX
-#include <sys/file.h>
-#endif
 
 namespace Zentrova {
 
@@ -54,62 +50,11 @@ bool SingleInstance::tryAcquire()
                                  : QStringLiteral("the folder is missing or full"));
         return true;
     }
-    if (takeOverLeftLock())
+    if (takeOverStaleLock(m_lock, m_fileName))
         return true;
 
     m_anotherCopyRuns = m_lock.error() == QLockFile::LockFailedError;
     return !m_anotherCopyRuns;
-}
-
-bool SingleInstance::takeOverLeftLock()
-{
-    // Left behind: a lock naming a live process of our name (process ids are
-    // reused in sandboxes, so the dead holder's id may now be ours or a
-    // sibling's), or an empty file from a copy killed while creating it.
-    // Only one starting copy judges and removes it, and it keeps that right
-    // until it holds the new lock, so a racing copy cannot remove the new one.
-    QLockFile removal(m_fileName + QStringLiteral(".rmlock"));
-    if (!removal.tryLock(0))
-        return false;
-
-    const QFileInfo info(m_fileName);
-    if (info.exists()) {
-        // A copy starting this very moment has a young, maybe still empty
-        // file: removing it would let both copies win.
-        const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
-        if (qAbs(age) < MinimumAgeToRemoveMs)
-            return false;
-        // Fails while a running holder keeps its file locked.
-        bool removed = m_lock.removeStaleLockFile() || removeOtherUsersLeftLock();
-#ifdef Q_OS_WIN
-        // Windows cannot remove a file that a racing copy has open to read
-        // it, which it does only for a moment.
-        for (int attempt = 0; !removed && attempt < 10; ++attempt) {
-            QThread::msleep(20);
-            removed = m_lock.removeStaleLockFile();
-        }
-#endif
-        if (!removed)
-            return false;
-    }
-    return m_lock.tryLock(0);
-}
-
-bool SingleInstance::removeOtherUsersLeftLock()
-{
-#ifdef Q_OS_UNIX
-    // QLockFile tests a lock by opening it for writing, which another user's
-    // lock refuses (a copy once started with sudo leaves a root-owned one):
-    // test it for reading, as its holder locks it while running.
-    QFile file(m_fileName);
-    if (QFileInfo(file).isWritable() || !file.open(QIODevice::ReadOnly))
-        return false;
-    if (::flock(file.handle(), LOCK_EX | LOCK_NB) != 0)
-        return false;
-    return QFile::remove(m_fileName);
-#else
-    return false;
-#endif
 }
 
 } // namespace Zentrova

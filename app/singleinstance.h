@@ -27,13 +27,11 @@ public:
 
     QString fileName() const { return m_fileName; }
 
-    // A lock file younger than this may belong to a copy still writing it.
-    static constexpr qint64 MinimumAgeToRemoveMs = 2000;
+    // The folder for the lock of the current user's copies (singleinstance_unix.cpp,
+    // singleinstance_win.cpp); empty when there is none.
+    static QString userFolder();
 
 private:
-    bool takeOverLeftLock();
-    bool removeOtherUsersLeftLock();
-
     QString m_fileName;
     QLockFile m_lock;
     bool m_anotherCopyRuns = false;

@@ -12,7 +12,7 @@ ManifestDPIAware true
 !define PRODUCT "Zentrova"
 !define PUBLISHER "The Zentrova developers (Quorvane)"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrova"
-; Where QSettings keeps the program's settings (NativeSettingsStore::userFileName).
+; Where QSettings keeps the program's settings (UserSettingsStore::userFileName).
 !define ORGANISATION_KEY "Software\Quorvane"
 !define SETTINGS_KEY "${ORGANISATION_KEY}\zentrova"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/nativesettingsstore.h"
+#include "platform/usersettingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <system_error>
 
 // A named pipe at path, or a skip where the file system has none. A macro,
 // as QSKIP and QCOMPARE end the test function they are written in.
@@ -48,6 +50,15 @@ QVariantMap meaning(const QByteArray &ini)
     return values;
 }
 
+// A list nested depth deep, as QSettings keeps a QVariant: QDataStream's
+// bytes (Qt 4.0) of a QVariantList (type 9) of one element at each level,
+// around an empty one.
+QByteArray nestedList(int depth)
+{
+    return QByteArray("\0\0\0\x09\0\0\0\x01", 8).repeated(depth) +
+           QByteArray("\0\0\0\x09\0\0\0\0", 8);
+}
+
 enum class LeftLock { HeldByARunningProcess, FreshEmptyFile, Folder, Pipe, LeftAnHourAgo };
 
 } // namespace
@@ -68,8 +79,10 @@ private Q_SLOTS:
     void fileQSettingsMustNotOpen_isRefusedAndLeftAlone_data();
     void fileQSettingsMustNotOpen_isRefusedAndLeftAlone();
     void storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy();
+    void writeThatWouldPassTheLimit_isRefusedAndTheFileKept();
     void canWrite_leavesNoTrace();
-    void nativeStore_isFiledWhereQSettingsFilesIt();
+    void userStore_isTheFileQSettingsNames();
+    void userStore_isTheMakersRegistryKey();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -85,7 +98,7 @@ void TestSettingsStore::init()
 
 void TestSettingsStore::write_reachesTheFileAtOnce_andReadsBack()
 {
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(QString()));
 
     QVERIFY2(store.write("Settings", "Duration", "2026-12-08"), qPrintable(store.errorString()));
@@ -127,7 +140,7 @@ void TestSettingsStore::write_changesTheDateAndNothingElse()
     QFETCH(QByteArray, ini);
     QFETCH(QString, stored);
     writeFile(m_path, ini);
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
 
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(stored));
     QVERIFY2(store.write("Settings", "Duration", "2026-12-08"), qPrintable(store.errorString()));
@@ -181,7 +194,7 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
     }
     }
 
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>("2026-11-01"));
     QCOMPARE(store.canWrite("Settings", "Duration", "2026-12-08"), taken);
     QCOMPARE(store.write("Settings", "Duration", "2026-12-08"), taken);
@@ -201,20 +214,48 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
 void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<qint64>("size"); // the file's, or 0 for as long as its text
     QTest::addColumn<QString>("reason");
 
-    constexpr qint64 limit = NativeSettingsStore::MaxFileSize;
-    QTest::newRow("a folder") << "folder" << qint64(0) << "folder";
+    const QByteArray dated("[Settings]\nDuration=2026-11-01\n");
+    constexpr qint64 limit = UserSettingsStore::MaxFileSize;
+    QTest::newRow("a folder") << "folder" << QByteArray() << qint64(0) << "folder";
     // Reading it would wait for a writer that never comes.
-    QTest::newRow("a pipe") << "pipe" << qint64(0) << "not a regular file";
-    QTest::newRow("larger than the limit") << "file" << limit + 1 << "larger than";
-    QTest::newRow("at the limit") << "file" << limit << "";
+    QTest::newRow("a pipe") << "pipe" << QByteArray() << qint64(0) << "not a regular file";
+    QTest::newRow("larger than the limit") << "file" << dated << limit + 1 << "larger than";
+    QTest::newRow("at the limit") << "file" << dated << limit << "";
+
+    // Values QSettings decodes as data when it loads the file, in any group,
+    // written plainly or escaped: the file holds nothing of the kind.
+    QTest::newRow("a list nested 40,000 deep, beside the date")
+        << "file" << dated + "list=@Variant(" + nestedList(40000) + ")\n"
+        << qint64(0) << "encoded";
+    QTest::newRow("@ByteArray in the date's place")
+        << "file" << QByteArray("[Settings]\nDuration=@ByteArray(2026-11-01)\n") << qint64(0)
+        << "encoded";
+    QTest::newRow("@Rect in a list") << "file" << dated + "[Other]\nlist=a, @Rect(1 2 3 4)\n"
+                                     << qint64(0) << "encoded";
+    QTest::newRow("@Point in quotes") << "file" << dated + "[Other]\nq=\"@Point(1 2)\"\n"
+                                      << qint64(0) << "encoded";
+    QTest::newRow("\\x40 for the at sign")
+        << "file" << QByteArray("[Settings]\nDuration=\\x40Size(1 2)\n") << qint64(0) << "encoded";
+    QTest::newRow("\\100 for the at sign") << "file" << dated + "[Other]\nv=\\100Size(1 2)\n"
+                                           << qint64(0) << "encoded";
+    // Qt keeps the last 16 bits of a longer escape.
+    QTest::newRow("\\x10040 for the at sign") << "file" << dated + "[Other]\nv=\\x10040String(x)\n"
+                                              << qint64(0) << "encoded";
+    QTest::newRow("@@, a plain at sign") << "file" << dated + "[Other]\nmail=@@me\n"
+                                         << qint64(0) << "encoded";
+    QTest::newRow("escapes of other characters")
+        << "file" << dated + "[Other]\nv=\\x41\\101\\\\x40\\x\\@\n"
+        << qint64(0) << "";
 }
 
 void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
 {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, ini);
     QFETCH(qint64, size);
     QFETCH(QString, reason);
     if (kind == "folder") {
@@ -222,11 +263,12 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     } else if (kind == "pipe") {
         MAKE_PIPE_OR_SKIP(m_path);
     } else {
+        writeFile(m_path, ini);
         // Sparse: the size costs no disk.
-        writeFile(m_path, "[Settings]\nDuration=2026-11-01\n");
-        QVERIFY(QFile::resize(m_path, size));
+        if (size > 0)
+            QVERIFY(QFile::resize(m_path, size));
     }
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
 
     const std::optional<QString> stored = store.read("Settings", "Duration");
     if (reason.isEmpty()) {
@@ -241,7 +283,9 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
     QVERIFY2(store.errorString().contains(reason), qPrintable(store.errorString()));
 
-    if (kind == "file")
+    if (kind == "file" && size == 0)
+        QCOMPARE(contents(m_path), ini);
+    if (kind == "file" && size > 0)
         QCOMPARE(QFileInfo(m_path).size(), size);
     QVERIFY(kind != "folder" || QFileInfo(m_path + "/inside").isDir());
     QCOMPARE(QDir(m_dir->path())
@@ -254,22 +298,40 @@ void TestSettingsStore::storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy(
     // The parent "folder" is a file, so no folder can be made there (as root too).
     writeFile(m_dir->filePath("plain"), "x");
     const QString path = m_dir->filePath("plain/zentrova.conf");
-    NativeSettingsStore store(path);
+    UserSettingsStore store(path);
 
     QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(QString()));
     QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
     QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
-    QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(path)),
+    // The system's reason for the folder, not what is missing without it.
+    const QString reason =
+        QString::fromLocal8Bit(std::make_error_code(std::errc::not_a_directory).message());
+    QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(path)) &&
+                 store.errorString().endsWith(": " + reason),
              qPrintable(store.errorString()));
-#ifndef Q_OS_WIN // Windows says only that the path is not found.
-    QVERIFY2(store.errorString().contains("directory"), qPrintable(store.errorString()));
-#endif
     QCOMPARE(contents(m_dir->filePath("plain")), QByteArray("x"));
+}
+
+void TestSettingsStore::writeThatWouldPassTheLimit_isRefusedAndTheFileKept()
+{
+    // QSettings writes a list back with a space after each comma.
+    QByteArray ini("[Settings]\nDuration=2026-11-01\n[Other]\nlist=a");
+    ini += QByteArray(",a").repeated((UserSettingsStore::MaxFileSize - ini.size() - 1) / 2) + '\n';
+    QCOMPARE_LE(ini.size(), UserSettingsStore::MaxFileSize);
+    writeFile(m_path, ini);
+    UserSettingsStore store(m_path);
+
+    QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
+    QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
+    QVERIFY2(store.errorString().contains("would grow larger than"),
+             qPrintable(store.errorString()));
+    QCOMPARE(contents(m_path), ini);
+    QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>("2026-11-01"));
 }
 
 void TestSettingsStore::canWrite_leavesNoTrace()
 {
-    NativeSettingsStore store(m_path);
+    UserSettingsStore store(m_path);
     const auto entries = [this] {
         return QDir(m_dir->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -285,22 +347,30 @@ void TestSettingsStore::canWrite_leavesNoTrace()
     QCOMPARE(entries(), QStringList{"zentrova.conf"});
 }
 
-void TestSettingsStore::nativeStore_isFiledWhereQSettingsFilesIt()
+void TestSettingsStore::userStore_isTheFileQSettingsNames()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps the settings in the registry");
+#endif
     // Earlier copies of the program kept their settings there.
     QStandardPaths::setTestModeEnabled(true);
     const QString name = QStringLiteral("tst_settingsstore_native");
-#ifdef Q_OS_WIN
-    // The registry key of the maker's organisation, where Windows programs
-    // keep theirs; QSettings names it with a leading backslash.
+    QCOMPARE(UserSettingsStore::forApplication(name).location(),
+             QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
+}
+
+void TestSettingsStore::userStore_isTheMakersRegistryKey()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only Windows keeps the settings in the registry");
+#endif
+    // Where Windows programs keep theirs, and earlier copies of the program
+    // kept them; QSettings names the key with a leading backslash.
+    const QString name = QStringLiteral("tst_settingsstore_native");
     QCOMPARE(
-        QLatin1Char('\\') + NativeSettingsStore::userFileName(name),
+        QLatin1Char('\\') + UserSettingsStore::forApplication(name).location(),
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"), name)
             .fileName());
-#else
-    QCOMPARE(NativeSettingsStore::userFileName(name),
-             QSettings(QSettings::NativeFormat, QSettings::UserScope, name).fileName());
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "helperprocess.h"
+
 #include "app/singleinstance.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,7 @@
 #include <memory>
 
 using namespace Zentrova;
+using Zentrova::Testing::HelperProcess;
 
 namespace {
 
@@ -29,6 +32,7 @@ enum class Before {
     EmptyAged,
     EmptyOneSecond,
     EmptyFresh,
+    EmptyFromTheFuture,
 };
 
 QByteArray readAll(const QString &path)
@@ -43,7 +47,8 @@ bool writeFile(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
-// Moves the file's modification time into the past instead of waiting.
+// Moves the file's modification time into the past instead of waiting, or
+// with a negative number of seconds into the future.
 bool age(const QString &path, qint64 seconds)
 {
     QFile file(path);
@@ -62,41 +67,6 @@ QByteArray lockNamingThisProcess(const QString &folder)
         return {};
     return readAll(folder + QStringLiteral("/crafted.lock"));
 }
-
-class Helper final
-{
-public:
-    explicit Helper(const QString &folder, const QStringList &extra = {})
-    {
-        m_process.setProgram(QStringLiteral(INSTANCE_HELPER));
-        m_process.setArguments(QStringList{folder} + extra);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-    }
-    ~Helper()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.closeWriteChannel();
-            if (!m_process.waitForFinished(5000))
-                m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QString nextLine()
-    {
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(10000))
-                return QStringLiteral("<no answer>");
-        }
-        return QString::fromLatin1(m_process.readLine()).trimmed();
-    }
-    void send(const QByteArray &line) { m_process.write(line + '\n'); }
-    QProcess &process() { return m_process; }
-
-private:
-    QProcess m_process;
-};
 
 } // namespace
 
@@ -119,43 +89,53 @@ private Q_SLOTS:
 void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock_data()
 {
     QTest::addColumn<Before>("before");
+    QTest::addColumn<bool>("anotherUsers");
     QTest::addColumn<bool>("starts");
 
-    QTest::newRow("first copy still running") << Before::LiveHolder << false;
-    QTest::newRow("first copy running for long") << Before::LiveHolderAged << false;
-    QTest::newRow("first copy killed") << Before::KilledHolder << true;
+    QTest::newRow("first copy still running") << Before::LiveHolder << false << false;
+    QTest::newRow("first copy running for long") << Before::LiveHolderAged << false << false;
+    QTest::newRow("first copy killed") << Before::KilledHolder << false << true;
     QTest::newRow("old lock naming a live process of the same name")
-        << Before::LiveSameNameAged << true;
+        << Before::LiveSameNameAged << false << true;
     QTest::newRow("young lock naming a live process of the same name")
-        << Before::LiveSameNameFresh << false;
-    QTest::newRow("old empty lock") << Before::EmptyAged << true;
+        << Before::LiveSameNameFresh << false << false;
+    QTest::newRow("old empty lock") << Before::EmptyAged << false << true;
     QTest::newRow("empty lock 1 s old, a slow copy still writing it")
-        << Before::EmptyOneSecond << false;
-    QTest::newRow("young empty lock, a copy still writing it") << Before::EmptyFresh << false;
+        << Before::EmptyOneSecond << false << false;
+    QTest::newRow("young empty lock, a copy still writing it")
+        << Before::EmptyFresh << false << false;
+    // The clock was set back since: the lock is as old as it is far ahead.
+    QTest::newRow("empty lock dated an hour ahead") << Before::EmptyFromTheFuture << false << true;
+    // A copy started with sudo -E shares the user's runtime folder; its lock
+    // can be read but not written.
+    QTest::newRow("another user's copy running for long")
+        << Before::LiveHolderAged << true << false;
+    QTest::newRow("another user's copy killed") << Before::KilledHolder << true << true;
 }
 
 void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
 {
     QFETCH(Before, before);
+    QFETCH(bool, anotherUsers);
     QFETCH(bool, starts);
+#ifdef Q_OS_WIN
+    if (anotherUsers || before == Before::LiveHolderAged)
+        QSKIP("Windows keeps a held lock file closed to others: its time cannot be set");
+#endif
 
     QTemporaryDir runtime;
     QVERIFY(runtime.isValid());
     const QString path = runtime.filePath(LockName);
-    std::unique_ptr<Helper> holder;
+    std::unique_ptr<HelperProcess> holder;
 
     switch (before) {
     case Before::LiveHolder:
     case Before::LiveHolderAged:
     case Before::KilledHolder:
-        holder = std::make_unique<Helper>(runtime.path());
-        QCOMPARE(holder->nextLine(), QStringLiteral("won"));
-        if (before == Before::LiveHolderAged) {
-#ifdef Q_OS_WIN
-            QSKIP("Windows keeps a held lock file closed to others: its time cannot be set");
-#endif
+        holder = std::make_unique<HelperProcess>(QStringList{runtime.path()});
+        QCOMPARE(holder->lockResult(), QStringLiteral("won"));
+        if (before == Before::LiveHolderAged)
             QVERIFY(age(path, 60));
-        }
         if (before == Before::KilledHolder) {
             holder->process().kill();
             QVERIFY(holder->process().waitForFinished(5000));
@@ -175,26 +155,36 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     case Before::EmptyAged:
     case Before::EmptyOneSecond:
     case Before::EmptyFresh:
+    case Before::EmptyFromTheFuture:
         QVERIFY(writeFile(path, {}));
         if (before == Before::EmptyAged)
             QVERIFY(age(path, 3));
         if (before == Before::EmptyOneSecond)
             QVERIFY(age(path, 1));
+        if (before == Before::EmptyFromTheFuture)
+            QVERIFY(age(path, -3600));
         break;
+    }
+    QStringList asOtherUser;
+    if (anotherUsers) {
+        QVERIFY(age(path, 60));
+        const std::optional<QStringList> command = Testing::asAnotherUser(path);
+        if (!command)
+            QSKIP("Running a copy as another user needs setpriv here");
+        asOtherUser = *command;
     }
     const QByteArray lockBefore = readAll(path);
 
-    SingleInstance second(runtime.path(), LockName);
-    QCOMPARE(second.tryAcquire(), starts);
-    QCOMPARE(second.anotherCopyRuns(), !starts);
-    QCOMPARE(second.isHeld(), starts);
-    QVERIFY(second.problem().isEmpty());
+    // In a process of its own: a copy that waits for the lock instead of
+    // trying it fails the test in seconds.
+    HelperProcess second(QStringList{runtime.path()}, asOtherUser);
+    QCOMPARE(second.lockResult(), starts ? QStringLiteral("won") : QStringLiteral("lost"));
 
     if (starts) {
         QLockFile probe(path);
         qint64 pid = 0;
         QVERIFY(probe.getLockInfo(&pid, nullptr, nullptr));
-        QCOMPARE(pid, QCoreApplication::applicationPid());
+        QCOMPARE(pid, second.process().processId());
     } else {
         QCOMPARE(readAll(path), lockBefore);
     }
@@ -229,9 +219,9 @@ void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns()
             QVERIFY(age(runtime.filePath(LockName), 3));
         }
 
-        std::array<std::unique_ptr<Helper>, Copies> copies;
+        std::array<std::unique_ptr<HelperProcess>, Copies> copies;
         for (auto &copy : copies)
-            copy = std::make_unique<Helper>(runtime.path(), QStringList{"--on-go"});
+            copy = std::make_unique<HelperProcess>(QStringList{runtime.path(), "--on-go"});
         for (auto &copy : copies)
             QCOMPARE(copy->nextLine(), QStringLiteral("ready"));
         for (auto &copy : copies)
@@ -239,7 +229,7 @@ void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns()
 
         int winners = 0;
         for (auto &copy : copies) {
-            const QString result = copy->nextLine();
+            const QString result = copy->lockResult();
             QVERIFY2(result == "won" || result == "lost", qPrintable(result));
             winners += result == "won";
         }
@@ -255,8 +245,8 @@ void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
     QVERIFY(first.tryAcquire()); // asking again keeps it
 
     {
-        Helper second(runtime.path());
-        QCOMPARE(second.nextLine(), QStringLiteral("lost"));
+        HelperProcess second(QStringList{runtime.path()});
+        QCOMPARE(second.lockResult(), QStringLiteral("lost"));
         QVERIFY(second.process().waitForFinished(5000));
         QCOMPARE(second.process().exitCode(), 1);
     }
@@ -264,15 +254,15 @@ void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
     first.release();
     QVERIFY(!first.isHeld());
     QVERIFY(!QFile::exists(runtime.filePath(LockName)));
-    Helper third(runtime.path());
-    QCOMPARE(third.nextLine(), QStringLiteral("won"));
+    HelperProcess third(QStringList{runtime.path()});
+    QCOMPARE(third.lockResult(), QStringLiteral("won"));
 }
 
 void TestSingleInstance::returningFromMain_releasesTheLock()
 {
     QTemporaryDir runtime;
-    Helper copy(runtime.path());
-    QCOMPARE(copy.nextLine(), QStringLiteral("won"));
+    HelperProcess copy(QStringList{runtime.path()});
+    QCOMPARE(copy.lockResult(), QStringLiteral("won"));
     QVERIFY(QFile::exists(runtime.filePath(LockName)));
 
     copy.process().closeWriteChannel();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "boundedstep.h"
 #include "layoutchecks.h"
 #include "recordingplatform.h"
 
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,7 +119,11 @@ void TestStartup::secondCopy_isRefusedWithoutAWindowOrTheStore()
     }();
 
     SingleInstance second(m_runtime->path(), "zentrova.lock");
-    QVERIFY(!second.tryAcquire());
+    bool secondAcquired = true;
+    QVERIFY2(Testing::endsInTime([&] { secondAcquired = second.tryAcquire(); },
+                                 [&] { first.release(); }),
+             "the second copy still waited for the first copy's lock after 5 s");
+    QVERIFY(!secondAcquired);
 
     RecordingPlatform &platform = *m_platform;
     Shutdown &shutdown = *m_shutdown;
@@ -256,7 +262,8 @@ void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow()
     QVERIFY(instance.tryAcquire());
     RecordingPlatform &platform = *m_platform;
     Shutdown &shutdown = *m_shutdown;
-    platform.useScript({0.0});
+    // The banner's draw, then the support message's.
+    platform.useScript({0.0, 0.75});
     QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
     QVERIFY(window);
 
@@ -278,6 +285,10 @@ void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow()
     QVERIFY(!shutdown.isEnding());
     // Its support message is a fresh draw from a source seeded anew.
     QCOMPARE(dynamic_cast<ScriptedRandom &>(platform.random()).seedings, 2);
+    auto *message = farewell->findChild<QLabel *>(QStringLiteral("supportMessageLabel"));
+    QVERIFY(message);
+    QCOMPARE(message->text(),
+             FarewellWindow::supportMessages().at(FarewellWindow::supportMessageIndex(0.75)));
 
     // Closing it ends the program, once.
     QVERIFY(farewell->close());

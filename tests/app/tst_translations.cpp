@@ -312,7 +312,7 @@ void TestTranslations::windows_fitEveryTextAndKeepAccessKeysApart()
         return sizes;
     };
     const QHash<QString, qreal> mainSizes = designedSizes(new MainWindow(*m_platform));
-    const QHash<QString, qreal> farewellSizes = designedSizes(new FarewellWindow(*m_platform));
+    const QHash<QString, qreal> farewellSizes = designedSizes(new FarewellWindow(*m_platform, 0));
     const QHash<QString, qreal> aboutSizes = designedSizes(new AboutDialog(*m_platform));
 
     if (!language.isEmpty()) {
@@ -356,10 +356,9 @@ void TestTranslations::windows_fitEveryTextAndKeepAccessKeysApart()
     }
 
     // Each support message in its turn.
-    const qsizetype supportMessages = FarewellWindow::supportMessages().size();
-    for (qsizetype message = 0; message < supportMessages; ++message) {
-        m_platform->useScript({(message + 0.5) / supportMessages});
-        auto *farewell = new FarewellWindow(*m_platform);
+    const int supportMessages = int(FarewellWindow::supportMessages().size());
+    for (int message = 0; message < supportMessages; ++message) {
+        auto *farewell = new FarewellWindow(*m_platform, message);
         farewell->show();
         QStringList farewellKeys;
         for (QAbstractButton *button : farewell->findChildren<QAbstractButton *>())

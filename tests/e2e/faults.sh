@@ -357,6 +357,29 @@ settings-oversized)
     told_once_on_stderr "update reminder skipped: cannot read $SETTINGS: it is larger than" \
         "the settings are not read"
     ;;
+settings-encoded-data)
+    # Another group holds a list nested 40,000 deep, as QSettings keeps a
+    # QVariant; decoding it overflows the stack. QSettings decodes it when it
+    # writes the date, after the question that is due: the file is not
+    # handed to QSettings at all.
+    fresh_home
+    store_date "$DUE"
+    {
+        printf '[Other]\nlist=@Variant('
+        # shellcheck disable=SC2046 # one argument per level
+        printf '\0\0\0\t\0\0\0\1%.0s' $(seq 40000)
+        printf '\0\0\0\t\0\0\0\0)\n'
+    } >>"$SETTINGS"
+    cp "$SETTINGS" "$WORK/before"
+    launch
+    main_window_in_time
+    no_question
+    still_running
+    end_session
+    check "the settings file is left as it was" cmp -s "$SETTINGS" "$WORK/before"
+    told_once_on_stderr "update reminder skipped: cannot read $SETTINGS: it holds data encoded" \
+        "the settings are not read"
+    ;;
 settings-escaped-backslash)
     # A value ending in an escaped backslash (not a date, so replaced by
     # today's) ends on its line: the entry after it is kept.
