@@ -169,7 +169,6 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<Testing::RecordingPlatform> m_platform;
-    std::unique_ptr<QTranslator> m_translator;
 };
 
 void TestTranslations::init()
@@ -182,9 +181,6 @@ void TestTranslations::cleanup()
     Testing::deleteLeftoverWindows();
     // installTranslations gives the application its translators.
     qDeleteAll(qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator.get());
-    m_translator.reset();
     m_platform.reset();
 }
 
@@ -320,9 +316,8 @@ void TestTranslations::windows_fitEveryTextAndKeepAccessKeysApart()
     const QHash<QString, qreal> aboutSizes = designedSizes(new AboutDialog(*m_platform));
 
     if (!language.isEmpty()) {
-        m_translator = std::make_unique<QTranslator>();
-        QVERIFY(m_translator->load(QStringLiteral(":/translations/zentrova_%1.qm").arg(language)));
-        QCoreApplication::installTranslator(m_translator.get());
+        installTranslations(*qApp, {language});
+        QVERIFY(qApp->findChild<QTranslator *>());
     }
 
     auto *main = new MainWindow(*m_platform);

@@ -945,7 +945,11 @@ void TestMainWindow::everyText_goesThroughTranslation()
 
 void TestMainWindow::significanceTooLongForItsPlace_scrolls()
 {
-    // A translation far longer than any the program has.
+    // A translation far longer than any the program has. Texts are fitted only
+    // in a translation, which the application holds.
+    MarkingTranslator translation;
+    translation.setParent(qApp);
+    QVERIFY(QCoreApplication::installTranslator(&translation));
     const QRect place(10, 10, 200, 60);
     ReadingPage page(Table::Houses, place, {});
     page.resize(400, 300);
@@ -954,7 +958,10 @@ void TestMainWindow::significanceTooLongForItsPlace_scrolls()
 
     page.showRow(QStringLiteral("House"), QStringLiteral("A short text."));
     QVERIFY(!page.findChild<QScrollArea *>());
+    // Set out of sight, as a cast does, the text is fitted when the page shows.
+    page.hide();
     page.showRow(QStringLiteral("House"), longText);
+    page.show();
 
     auto *scroll = page.findChild<QScrollArea *>();
     QVERIFY(scroll);
