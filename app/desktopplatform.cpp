@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/desktopplatform.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -18,17 +18,25 @@ namespace Zentrova {
 
 namespace {
 
-QMessageBox::Icon boxIcon(MessageIcon icon)
+// How a message box of the kind shows its icon: as QMessageBox names it, and
+// as the style draws it.
+struct BoxIcon
+{
+    QMessageBox::Icon icon;
+    QStyle::StandardPixmap pixmap;
+};
+
+BoxIcon boxIcon(MessageIcon icon)
 {
     switch (icon) {
     case MessageIcon::Information:
-        return QMessageBox::Information;
+        break;
     case MessageIcon::Warning:
-        return QMessageBox::Warning;
+        return {QMessageBox::Warning, QStyle::SP_MessageBoxWarning};
     case MessageIcon::Critical:
-        return QMessageBox::Critical;
+        return {QMessageBox::Critical, QStyle::SP_MessageBoxCritical};
     }
-    return QMessageBox::NoIcon;
+    return {QMessageBox::Information, QStyle::SP_MessageBoxInformation};
 }
 
 // A read-only field for text to copy, as tall as the text, up to eight lines.
@@ -56,17 +64,19 @@ QPlainTextEdit *copyableField(const QString &text, QWidget *parent)
 
 // A message box's label breaks lines between words only and would cut off a
 // long address: a message with text to copy is a small dialog of its own,
-// laid out as a message box, with the text whole in a field that wraps it
-// anywhere.
+// with the icon a message box of its kind shows and the text whole in a
+// field that wraps it anywhere.
 void showCopyableMessage(QWidget *parent, const Message &message)
 {
     QDialog box(parent);
     box.setWindowTitle(ProgramTitle);
     auto *layout = new QGridLayout(&box);
     auto *icon = new QLabel(&box);
-    // The icon a message box of the same kind shows, in its size for this screen.
-    QMessageBox iconSource(boxIcon(message.icon), {}, {}, QMessageBox::NoButton, &box);
-    icon->setPixmap(iconSource.iconPixmap());
+    icon->setObjectName(QStringLiteral("messageIcon"));
+    const QStyle *style = box.style();
+    const int iconSize = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(style->standardIcon(boxIcon(message.icon).pixmap, nullptr, &box)
+                        .pixmap(QSize(iconSize, iconSize), box.devicePixelRatio()));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto *text = new QLabel(message.text, &box);
     text->setObjectName(QStringLiteral("messageText"));
@@ -112,7 +122,7 @@ MessageAnswer DesktopPlatform::showMessage(QWidget *parent, const Message &messa
         return MessageAnswer::Ok;
     }
     const bool yesNo = message.buttons == MessageButtons::YesNo;
-    QMessageBox box(boxIcon(message.icon), ProgramTitle, message.text,
+    QMessageBox box(boxIcon(message.icon).icon, ProgramTitle, message.text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     if (message.icon == MessageIcon::Warning)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/desktopplatform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,7 +29,10 @@ void DesktopPlatform::openWebAddress(const QUrl &address, std::function<void()> 
             failed();
         return;
     }
-    auto *process = new QProcess;
+    // Named and owned by the application: it can be found there while it
+    // lives, and goes with the application at the latest.
+    auto *process = new QProcess(QCoreApplication::instance());
+    process->setObjectName(QStringLiteral("webAddressOpener"));
     m_openers.append(process);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setInputChannelMode(QProcess::ForwardedInputChannel);

@@ -6,6 +6,7 @@
 #include "app/updatereminder.h"
 #include "platform/logging.h"
 #include "platform/platform.h"
+#include "ui/main/brandbanner.h"
 #include "ui/main/mainwindow.h"
 #include "ui/side/farewellwindow.h"
 
@@ -15,15 +16,10 @@ namespace Zentrova {
 
 namespace {
 
-void showFarewell(Platform &platform, Shutdown &shutdown)
+// The farewell window outlives the main window, so it has no parent.
+void openFarewell(Platform &platform, Shutdown &shutdown, int supportMessage)
 {
-    // Once the program is ending there is nothing to hand over to. The
-    // farewell window outlives the main window, so it has no parent.
-    if (shutdown.isEnding())
-        return;
-    // Its support message is a fresh draw, whatever the casts drew.
-    platform.random().seedFromClock();
-    auto *farewell = new FarewellWindow(platform);
+    auto *farewell = new FarewellWindow(platform, supportMessage);
     QObject::connect(farewell, &FarewellWindow::quitRequested, farewell,
                      [&shutdown] { shutdown.endProgram(); });
     farewell->show();
@@ -46,15 +42,25 @@ MainWindow *startProgram(Platform &platform, const SingleInstance &instance, Shu
     if (!instance.problem().isEmpty())
         qCWarning(lcZentrova).noquote() << instance.problem();
 
-    platform.random().seedFromClock();
+    // The run's one random source: seeded here, it draws the promotional
+    // banner below, then the dice of every cast, then, seeded again, the
+    // farewell window's support message.
+    RandomSource &random = platform.random();
+    random.seedFromClock();
     runUpdateReminder(platform);
 
     auto *window = new MainWindow(platform);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(window, &MainWindow::closed, window,
-                     [&platform, &shutdown] { showFarewell(platform, shutdown); });
+    QObject::connect(window, &MainWindow::closed, window, [&platform, &shutdown, &random] {
+        // Once the program is ending there is nothing to hand over to.
+        if (shutdown.isEnding())
+            return;
+        // The support message is a fresh draw, whatever the casts drew.
+        random.seedFromClock();
+        openFarewell(platform, shutdown, FarewellWindow::supportMessageIndex(random.next()));
+    });
     window->show();
-    window->chooseBrandBanner();
+    window->setBrandBanner(brandBannerFor(random.next()));
     return window;
 }
 

@@ -3,7 +3,7 @@
 
 #include "platform/logging.h"
 #include "platform/platform.h"
-#include "ui/webpage.h"
+#include "ui/openwebpage.h"
 #include "web/links.h"
 
 #include <QCoreApplication>

@@ -13,6 +13,9 @@ namespace Zentrova {
 class Platform;
 
 inline const QString ReminderSection = QStringLiteral("Settings");
+// Holds a date, that of the last question, whatever its name says: the name
+// is the one earlier copies of the program stored it under, and kept so that
+// their settings still count.
 inline const QString ReminderKey = QStringLiteral("Duration");
 
 // Days either side of the stored date within which the reminder stays quiet.

@@ -2,8 +2,7 @@
 // Pictures of the windows as they are drawn, from a fixed seed, for a
 // pixel-for-pixel comparison before and after a change to how they are built
 // or drawn (ImageMagick: compare -metric AE before.png after.png null:).
-// Usage: grab_windows OUTPUT_DIR
-// The texts come in the desktop's language, as in the program (LANGUAGE=de).
+// Usage: grab_windows OUTPUT_DIR, in the language LANGUAGE or the locale names.
 #include "recordingplatform.h"
 
 #include "app/translations.h"
@@ -98,7 +97,7 @@ int main(int argc, char *argv[])
     {
         Zentrova::MainWindow window(platform);
         window.show();
-        window.chooseBrandBanner();
+        window.setBrandBanner(Zentrova::brandBannerFor(platform.random().next()));
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
         saved &= save(window, folder, QStringLiteral("main"));
@@ -118,12 +117,13 @@ int main(int argc, char *argv[])
         }
         button("castAgainButton")->click();
         // The focus cue on a link, reached from the keyboard.
-        window.findChild<QWidget *>(QStringLiteral("forumLink"))->setFocus(Qt::TabFocusReason);
+        window.findChild<QWidget *>(QStringLiteral("homePageLink"))->setFocus(Qt::TabFocusReason);
         window.setAttribute(Qt::WA_KeyboardFocusChange);
         saved &= save(window, folder, QStringLiteral("main-linkfocus"));
     }
     {
-        Zentrova::FarewellWindow farewell(platform);
+        Zentrova::FarewellWindow farewell(
+            platform, Zentrova::FarewellWindow::supportMessageIndex(platform.random().next()));
         farewell.show();
         if (!QTest::qWaitForWindowExposed(&farewell))
             return 1;

@@ -3,7 +3,8 @@
 // it, the time from process start to its first paint, and its peak resident
 // memory. Usage: startup_probe xcb|offscreen SETTLE_MS PROGRAM [ARGUMENTS...]
 // Prints "<milliseconds> <peak KiB> <processor milliseconds>" and ends the
-// program.
+// program. Run PROGRAM as valgrind --tool=callgrind ... to count the
+// instructions up to the first paint instead.
 //
 // xcb: the first paint is the first drawing into any of the program's
 // windows, as the X server's DAMAGE extension reports it (run it on an X
@@ -39,7 +40,8 @@ namespace {
 
 using Probe::Clock;
 using Probe::fail;
-constexpr auto Patience = std::chrono::seconds(20);
+// Long enough for a start under valgrind.
+constexpr auto Patience = std::chrono::seconds(120);
 
 // The clock starts just before the fork: what the program's own start costs
 // (loading, linking, Qt, the first window) all counts.
@@ -120,10 +122,20 @@ int main(int argc, char *argv[])
     const double processor = painted ? Probe::processorMs(pid) : 0;
     if (painted)
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    kill(pid, SIGKILL);
+    // SIGTERM lets a program run under valgrind write its counts on the way
+    // out; one that lingers is killed.
+    kill(pid, SIGTERM);
     int status = 0;
     rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    const auto deadline = Clock::now() + Patience;
+    while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+        if (Clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     if (!painted)
         fail("the program showed nothing in time");
 

@@ -51,6 +51,10 @@ int main(int argc, char *argv[])
     window.setWindowTitle(QStringLiteral("Stock window"));
     window.setWindowIcon(Look::programIcon());
     window.setFont(Look::windowFont());
+    // The program's menu bar keeps the desktop's menu font, not the window's.
+    QFont menuFont = QApplication::font(window.menuBar());
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    window.menuBar()->setFont(menuFont);
     for (const QString &title :
          {QStringLiteral("&File"), QStringLiteral("&Help"), QStringLiteral("&Donate")})
         window.menuBar()->addMenu(title)->addAction(QStringLiteral("Entry"));

@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // entries no longer than their boxes take never make the request too
     // long: only the message can.
     const ReferralProblem problem = referralProblem(trimmed, Placeholders);
-    (void)checkReferral(typed, Placeholders);
+    (void)referralProblem(typed, Placeholders);
     if (problem == ReferralProblem::RequestTooLong && trimmed.message.size() <= 2 &&
         std::max({trimmed.name.size(), trimmed.email.size(), trimmed.friendName.size(),
                   trimmed.friendEmail.size()}) <= MaxEntryLength)

@@ -9,9 +9,12 @@
 
 namespace Zentrova {
 
-// A holder makes its lock file first and writes its name into it after: a
-// file younger than this may belong to a holder still writing it.
-inline constexpr std::chrono::milliseconds StaleLockAge{2000};
+// A lock file younger than this may be in use: a holder makes the file first
+// and writes its name into it after, and QSettings holds its lock only while
+// it writes a small file. Older, it is left behind unless a running holder
+// keeps it locked. Far below the 30 s after which Qt counts a lock stale by
+// default, well above the first moments of a slow start.
+inline constexpr std::chrono::milliseconds StaleLockAge{5000};
 
 // Takes lock, whose file is fileName, over from a holder that has left it
 // behind; call it once lock.tryLock() has failed with LockFailedError. Left

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/usersettingsstore.h"
 
+#include "platform/stalelock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +31,11 @@ QString notARegularFile(const QFileInfo &info)
 QString settingsKey(const QString &section, const QString &key)
 {
     return section + QLatin1Char('/') + key;
+}
+
+QString sizeLimit()
+{
+    return QStringLiteral("%1 MiB").arg(UserSettingsStore::MaxFileSize / (1024 * 1024));
 }
 
 // The digit's value in base (8 or 16), or -1 when it is none.
@@ -93,8 +100,7 @@ std::optional<QByteArray> UserSettingsStore::readPlainText(const QString &action
         fail(action, notARegularFile(info));
         return std::nullopt;
     }
-    const QString tooLarge =
-        QStringLiteral("it is larger than %1 MiB").arg(MaxFileSize / (1024 * 1024));
+    const QString tooLarge = QStringLiteral("it is larger than ") + sizeLimit();
     if (info.size() > MaxFileSize) {
         fail(action, tooLarge);
         return std::nullopt;
@@ -149,7 +155,8 @@ bool UserSettingsStore::takeLock(QLockFile &lock, const QString &fileName, const
     if (info.exists() && !info.isFile())
         return fail(action, QStringLiteral("its lock %1 cannot be taken: %2")
                                 .arg(QDir::toNativeSeparators(fileName), notARegularFile(info)));
-    if (lock.tryLock(LockWait))
+    if (lock.tryLock(LockWait) ||
+        (lock.error() == QLockFile::LockFailedError && takeOverStaleLock(lock, fileName)))
         return true;
     return fail(action, QStringLiteral("its lock %1 %2")
                             .arg(QDir::toNativeSeparators(fileName),
@@ -194,6 +201,7 @@ bool UserSettingsStore::save(const QString &section, const QString &key, const Q
 {
     const QString action = QStringLiteral("write");
     if (!isFile()) {
+        m_error.clear();
         if (commit == Commit::No)
             return true;
         QSettings settings(m_location, m_format);
@@ -229,9 +237,7 @@ bool UserSettingsStore::save(const QString &section, const QString &key, const Q
     // gains a space after each comma): a file that would pass the limit is
     // left as it is, still readable.
     if (text->size() > MaxFileSize)
-        return fail(
-            action,
-            QStringLiteral("it would grow larger than %1 MiB").arg(MaxFileSize / (1024 * 1024)));
+        return fail(action, QStringLiteral("it would grow larger than ") + sizeLimit());
     if (commit == Commit::Yes) {
         // A new file renamed over the old one: a failed write leaves the old one whole.
         QSaveFile file(m_location);

@@ -54,12 +54,12 @@
     </message>
     <message>
         <source>Your Name</source>
-        <extracomment>Shown in the empty box for the user's own name</extracomment>
+        <extracomment>Shown in the empty box for the user&apos;s own name</extracomment>
         <translation>Ihr Name</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <extracomment>Shown in the empty box for the user's own e-mail address</extracomment>
+        <extracomment>Shown in the empty box for the user&apos;s own e-mail address</extracomment>
         <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
@@ -68,13 +68,13 @@
         <translation>Ihre Nachricht</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
-        <extracomment>Shown in the empty box for the friend's name</extracomment>
+        <source>Friend&apos;s Name</source>
+        <extracomment>Shown in the empty box for the friend&apos;s name</extracomment>
         <translation>Name Ihres Freundes</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
-        <extracomment>Shown in the empty box for the friend's e-mail address</extracomment>
+        <source>Friend&apos;s Email Address</source>
+        <extracomment>Shown in the empty box for the friend&apos;s e-mail address</extracomment>
         <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
     <message>
@@ -90,11 +90,11 @@
         <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
     </message>
     <message>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Your name</source>
-        <extracomment>Accessible name of the box for the user's own name</extracomment>
+        <extracomment>Accessible name of the box for the user&apos;s own name</extracomment>
         <translation>Ihr Name</translation>
     </message>
     <message>
@@ -143,17 +143,17 @@
     </message>
     <message>
         <source>Your e-mail address</source>
-        <extracomment>Accessible name of the box for the user's own address</extracomment>
+        <extracomment>Accessible name of the box for the user&apos;s own address</extracomment>
         <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
-        <extracomment>Accessible name of the box for the friend's address</extracomment>
+        <source>Friend&apos;s e-mail address</source>
+        <extracomment>Accessible name of the box for the friend&apos;s address</extracomment>
         <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
     <message>
-        <source>Friend's name</source>
-        <extracomment>Accessible name of the box for the friend's name</extracomment>
+        <source>Friend&apos;s name</source>
+        <extracomment>Accessible name of the box for the friend&apos;s name</extracomment>
         <translation>Name Ihres Freundes</translation>
     </message>
     <message>
@@ -262,7 +262,7 @@
         <translation>Name des Planeten</translation>
     </message>
     <message>
-        <source>The planet's significance for you.</source>
+        <source>The planet&apos;s significance for you.</source>
         <translation>Was der Planet für Sie bedeutet.</translation>
     </message>
     <message>
@@ -270,7 +270,7 @@
         <translation>Name des Tierkreiszeichens</translation>
     </message>
     <message>
-        <source>The zodiac sign's significance for you.</source>
+        <source>The zodiac sign&apos;s significance for you.</source>
         <translation>Was das Tierkreiszeichen für Sie bedeutet.</translation>
     </message>
     <message>
@@ -278,7 +278,7 @@
         <translation>Name des Hauses</translation>
     </message>
     <message>
-        <source>The house's significance for you.</source>
+        <source>The house&apos;s significance for you.</source>
         <translation>Was das Haus für Sie bedeutet.</translation>
     </message>
     <message>
@@ -286,7 +286,7 @@
         <translation>&amp;Noch einmal mit Zentrova würfeln</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
         <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Besuchertreue und Besucherzahlen. Setzen Sie hier Namen und Link Ihrer Website ein. Details unter „Hilfe“. Klicken Sie hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>

@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quorvane Softwares. From a single software, we have now grown to become the world’s largest resource of quorvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si ce logiciel vous a plu, nos autres logiciels Quorvane vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la première source mondiale de logiciels Quorvane. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, ce qui offre à nos utilisateurs un large choix selon leurs centres d’intérêt.</translation>
+        <translation>Si ce logiciel vous a plu, nos autres logiciels Quorvane vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la première source mondiale de logiciels Quorvane. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, ce qui offre à nos utilisateurs un large choix selon leurs centres d’intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Quorvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -54,12 +54,12 @@
     </message>
     <message>
         <source>Your Name</source>
-        <extracomment>Shown in the empty box for the user's own name</extracomment>
+        <extracomment>Shown in the empty box for the user&apos;s own name</extracomment>
         <translation>Votre nom</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <extracomment>Shown in the empty box for the user's own e-mail address</extracomment>
+        <extracomment>Shown in the empty box for the user&apos;s own e-mail address</extracomment>
         <translation>Votre adresse e-mail</translation>
     </message>
     <message>
@@ -68,13 +68,13 @@
         <translation>Votre message</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
-        <extracomment>Shown in the empty box for the friend's name</extracomment>
+        <source>Friend&apos;s Name</source>
+        <extracomment>Shown in the empty box for the friend&apos;s name</extracomment>
         <translation>Nom de votre ami</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
-        <extracomment>Shown in the empty box for the friend's e-mail address</extracomment>
+        <source>Friend&apos;s Email Address</source>
+        <extracomment>Shown in the empty box for the friend&apos;s e-mail address</extracomment>
         <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
@@ -90,11 +90,11 @@
         <translation>Veuillez saisir votre message.</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Veuillez saisir le nom de votre ami.</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Veuillez saisir l’adresse e-mail de votre ami.</translation>
     </message>
     <message>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Your name</source>
-        <extracomment>Accessible name of the box for the user's own name</extracomment>
+        <extracomment>Accessible name of the box for the user&apos;s own name</extracomment>
         <translation>Votre nom</translation>
     </message>
     <message>
@@ -143,17 +143,17 @@
     </message>
     <message>
         <source>Your e-mail address</source>
-        <extracomment>Accessible name of the box for the user's own address</extracomment>
+        <extracomment>Accessible name of the box for the user&apos;s own address</extracomment>
         <translation>Votre adresse e-mail</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
-        <extracomment>Accessible name of the box for the friend's address</extracomment>
+        <source>Friend&apos;s e-mail address</source>
+        <extracomment>Accessible name of the box for the friend&apos;s address</extracomment>
         <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
-        <source>Friend's name</source>
-        <extracomment>Accessible name of the box for the friend's name</extracomment>
+        <source>Friend&apos;s name</source>
+        <extracomment>Accessible name of the box for the friend&apos;s name</extracomment>
         <translation>Nom de votre ami</translation>
     </message>
     <message>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Zentrova shows you how the different dice patterns relate to the twelve signs of the zodiac, planets and houses. Click here to get your reading now!</source>
-        <translation>Zentrova vous montre le lien entre les combinaisons des dés et les douze signes du zodiaque, les planètes et les maisons. Cliquez ici pour faire votre tirage dès maintenant !</translation>
+        <translation>Zentrova vous montre le lien entre les combinaisons des dés et les douze signes du zodiaque, les planètes et les maisons. Cliquez ici pour faire votre tirage dès maintenant&#x202f;!</translation>
     </message>
     <message>
         <source>Click on the Dice for An Zentrova Reading</source>
@@ -262,7 +262,7 @@
         <translation>Nom de la planète</translation>
     </message>
     <message>
-        <source>The planet's significance for you.</source>
+        <source>The planet&apos;s significance for you.</source>
         <translation>Ce que la planète signifie pour vous.</translation>
     </message>
     <message>
@@ -270,7 +270,7 @@
         <translation>Nom du signe</translation>
     </message>
     <message>
-        <source>The zodiac sign's significance for you.</source>
+        <source>The zodiac sign&apos;s significance for you.</source>
         <translation>Ce que le signe signifie pour vous.</translation>
     </message>
     <message>
@@ -278,7 +278,7 @@
         <translation>Nom de la maison</translation>
     </message>
     <message>
-        <source>The house's significance for you.</source>
+        <source>The house&apos;s significance for you.</source>
         <translation>Ce que la maison signifie pour vous.</translation>
     </message>
     <message>
@@ -286,8 +286,8 @@
         <translation>&amp;Nouveau tirage Zentrova</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details. Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel sur votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom et le lien de votre site. Consultez « Aide » pour plus de détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Associez votre marque à ce logiciel sur votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom et le lien de votre site. Consultez «&#xa0;Aide&#xa0;» pour plus de détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>This is is the closest to the Earth and it mirrors the quest of the Sun in the way your personality shows itself. It tells how you draw energy from the people and places around you, and how you turn that energy into growth and into the emotional nourishment you need.</source>
-        <translation>La Lune est l’astre le plus proche de la Terre ; elle reflète la quête du Soleil dans la façon dont s’exprime votre personnalité. Elle indique comment vous puisez votre énergie auprès des personnes et des lieux qui vous entourent, et comment vous la transformez en épanouissement et en cette nourriture affective dont vous avez besoin.</translation>
+        <translation>La Lune est l’astre le plus proche de la Terre&#x202f;; elle reflète la quête du Soleil dans la façon dont s’exprime votre personnalité. Elle indique comment vous puisez votre énergie auprès des personnes et des lieux qui vous entourent, et comment vous la transformez en épanouissement et en cette nourriture affective dont vous avez besoin.</translation>
     </message>
     <message>
         <source>Mercury</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>This is not a demanding sign. Picture a single dot among a great many others: it asks for nothing special, and yet it still finds its way to the centre of the pattern. You are content to blend in with the crowd until the right moment comes. You do not spread your effort thin; you work hard only for the one goal that you judge to be the best of all.</source>
-        <translation>Le Bélier n’est pas un signe exigeant. Imaginez un point parmi une multitude d’autres : il ne réclame rien de particulier, et pourtant il trouve son chemin jusqu’au centre du motif. Vous vous fondez volontiers dans la foule en attendant le bon moment. Vous ne dispersez pas vos efforts : vous ne travaillez d’arrache-pied que pour un seul objectif, celui que vous jugez le meilleur de tous.</translation>
+        <translation>Le Bélier n’est pas un signe exigeant. Imaginez un point parmi une multitude d’autres&#xa0;: il ne réclame rien de particulier, et pourtant il trouve son chemin jusqu’au centre du motif. Vous vous fondez volontiers dans la foule en attendant le bon moment. Vous ne dispersez pas vos efforts&#xa0;: vous ne travaillez d’arrache-pied que pour un seul objectif, celui que vous jugez le meilleur de tous.</translation>
     </message>
     <message>
         <source>Taurus</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>This is the quest for peace and beauty. You try to keep a balance between the real world and your dreams. When a delicate decision has to be made, you weigh it carefully and then take it with a firm mind. The image of this sign works like a mirror, showing each side the other.</source>
-        <translation>La Balance, c’est la quête de la paix et de la beauté. Vous cherchez à garder l’équilibre entre la réalité et vos rêves. Face à une décision délicate, vous pesez soigneusement le pour et le contre, puis vous tranchez avec fermeté. L’image de ce signe agit comme un miroir : chaque côté y voit l’autre.</translation>
+        <translation>La Balance, c’est la quête de la paix et de la beauté. Vous cherchez à garder l’équilibre entre la réalité et vos rêves. Face à une décision délicate, vous pesez soigneusement le pour et le contre, puis vous tranchez avec fermeté. L’image de ce signe agit comme un miroir&#xa0;: chaque côté y voit l’autre.</translation>
     </message>
     <message>
         <source>Scorpio</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>You will be an outcast. You do not follow the rules that the system lays down; instead you stand aside from it and think about the world around you in a calm and objective way.</source>
-        <translation>Vous vivrez en marge. Vous ne suivez pas les règles que dicte le système ; vous vous tenez plutôt à l’écart et portez sur le monde qui vous entoure un regard calme et objectif.</translation>
+        <translation>Vous vivrez en marge. Vous ne suivez pas les règles que dicte le système&#x202f;; vous vous tenez plutôt à l’écart et portez sur le monde qui vous entoure un regard calme et objectif.</translation>
     </message>
     <message>
         <source>Pisces</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>This house is traditionally known as the house of material possessions and wealth. It shows how you earn, save and spend, and how well you handle the resources that come into your hands. Gains and losses of money, property and valuables are read from here, as is the sense of safety and security that they give you. Beyond money, it reveals what you truly value in life and how much you value yourself, so your self-esteem is tied closely to this house. The things you own often reflect the things you believe you deserve. In matters of the body, this house is linked with the eyesight, especially the right eye, and with the throat, the neck and the voice.</source>
-        <translation>Cette maison est traditionnellement appelée la maison des biens matériels et de la richesse. Elle montre comment vous gagnez, épargnez et dépensez, et avec quelle habileté vous gérez les ressources qui vous parviennent. On y lit les gains et les pertes d’argent, de biens et d’objets de valeur, ainsi que le sentiment de sécurité qu’ils vous procurent. Au-delà de l’argent, elle révèle ce qui compte vraiment pour vous et la valeur que vous vous accordez : votre estime de soi est donc étroitement liée à cette maison. Ce que vous possédez reflète souvent ce que vous pensez mériter. Sur le plan physique, elle est associée à la vue, surtout à l’œil droit, ainsi qu’à la gorge, au cou et à la voix.</translation>
+        <translation>Cette maison est traditionnellement appelée la maison des biens matériels et de la richesse. Elle montre comment vous gagnez, épargnez et dépensez, et avec quelle habileté vous gérez les ressources qui vous parviennent. On y lit les gains et les pertes d’argent, de biens et d’objets de valeur, ainsi que le sentiment de sécurité qu’ils vous procurent. Au-delà de l’argent, elle révèle ce qui compte vraiment pour vous et la valeur que vous vous accordez&#xa0;: votre estime de soi est donc étroitement liée à cette maison. Ce que vous possédez reflète souvent ce que vous pensez mériter. Sur le plan physique, elle est associée à la vue, surtout à l’œil droit, ainsi qu’à la gorge, au cou et à la voix.</translation>
     </message>
     <message>
         <source>3rd House - The House of Communication</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>This house corresponds to your power of communication. It shows how well you speak and write, how you put your thoughts into words, and how readily others understand you. It also reveals your basic attitude to life: whether you meet each day with courage or caution, and how willing you are to take risks. Your brothers and sisters, your cousins and your neighbours are found here, together with the bonds you share with them. Short trips, daily travel and errands belong to this house as well. Finally, it describes your intellect, your curiosity and your quickness of mind, and the way you learn new things.</source>
-        <translation>Cette maison correspond à votre faculté de communiquer. Elle montre votre aisance à l’oral comme à l’écrit, votre façon de mettre vos pensées en mots et la facilité avec laquelle on vous comprend. Elle révèle aussi votre attitude profonde face à la vie : si vous abordez chaque journée avec courage ou avec prudence, et jusqu’où vous acceptez de prendre des risques. Vos frères et sœurs, vos cousins et vos voisins s’y trouvent, ainsi que les liens qui vous unissent à eux. Les petits déplacements, les trajets quotidiens et les courses relèvent aussi de cette maison. Enfin, elle décrit votre intellect, votre curiosité et votre vivacité d’esprit, ainsi que votre manière d’apprendre.</translation>
+        <translation>Cette maison correspond à votre faculté de communiquer. Elle montre votre aisance à l’oral comme à l’écrit, votre façon de mettre vos pensées en mots et la facilité avec laquelle on vous comprend. Elle révèle aussi votre attitude profonde face à la vie&#xa0;: si vous abordez chaque journée avec courage ou avec prudence, et jusqu’où vous acceptez de prendre des risques. Vos frères et sœurs, vos cousins et vos voisins s’y trouvent, ainsi que les liens qui vous unissent à eux. Les petits déplacements, les trajets quotidiens et les courses relèvent aussi de cette maison. Enfin, elle décrit votre intellect, votre curiosité et votre vivacité d’esprit, ainsi que votre manière d’apprendre.</translation>
     </message>
     <message>
         <source>4th House - The House of Family</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>This house signifies the place of love affairs, romance and the joy of courtship. It shows how you fall in love, what charms you in another person, and how you express your affection. It is also the house of the intellect, and it tells of your education, your studies and your talent for learning. Creativity lives here: art, music, writing, drama and every other way in which you express who you are. Games, hobbies and the simple pleasures of life that bring you delight are read from this house too. Above all, it speaks of children, of your bond with them and of the joy they bring into your life, and of the legacy you leave through them.</source>
-        <translation>Cette maison est celle des amours, de la romance et des joies de la séduction. Elle montre comment vous vous éprenez de quelqu’un, ce qui vous charme chez l’autre et comment vous exprimez votre affection. C’est aussi la maison de l’intellect : elle parle de votre éducation, de vos études et de votre facilité à apprendre. La créativité y a sa place : l’art, la musique, l’écriture, le théâtre et toutes les autres façons d’exprimer qui vous êtes. Les jeux, les loisirs et les plaisirs simples de la vie qui vous enchantent se lisent aussi dans cette maison. Par-dessus tout, elle parle des enfants, du lien qui vous unit à eux, de la joie qu’ils apportent dans votre vie et de l’héritage que vous laissez à travers eux.</translation>
+        <translation>Cette maison est celle des amours, de la romance et des joies de la séduction. Elle montre comment vous vous éprenez de quelqu’un, ce qui vous charme chez l’autre et comment vous exprimez votre affection. C’est aussi la maison de l’intellect&#xa0;: elle parle de votre éducation, de vos études et de votre facilité à apprendre. La créativité y a sa place&#xa0;: l’art, la musique, l’écriture, le théâtre et toutes les autres façons d’exprimer qui vous êtes. Les jeux, les loisirs et les plaisirs simples de la vie qui vous enchantent se lisent aussi dans cette maison. Par-dessus tout, elle parle des enfants, du lien qui vous unit à eux, de la joie qu’ils apportent dans votre vie et de l’héritage que vous laissez à travers eux.</translation>
     </message>
     <message>
         <source>6th House - The House of Health</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>This house indicates the skills we possess and the kind of work we are best suited for. It shows your daily routine, your sense of duty and the service you willingly give to others. Your colleagues, your employees and the atmosphere at your place of work are seen here. It is also the house of enemies and rivals, and of the obstacles that stand in your way, as well as your strength to overcome them. Disputes, debts and legal matters, including court cases, fall under this house. Most of all, it is linked with health: it reveals your tendency to illness, the way your body copes with stress and worry, and the habits that can keep you fit and well.</source>
-        <translation>Cette maison indique vos compétences et le type de travail qui vous convient le mieux. Elle montre votre quotidien, votre sens du devoir et les services que vous rendez volontiers aux autres. Vos collègues, vos employés et l’ambiance de votre lieu de travail s’y observent. C’est aussi la maison des ennemis et des rivaux, des obstacles qui se dressent sur votre chemin et de la force qui vous permet de les surmonter. Les litiges, les dettes et les affaires juridiques, procès compris, relèvent de cette maison. Elle est surtout liée à la santé : elle révèle vos prédispositions aux maladies, la façon dont votre corps réagit au stress et aux soucis, et les habitudes qui vous gardent en forme.</translation>
+        <translation>Cette maison indique vos compétences et le type de travail qui vous convient le mieux. Elle montre votre quotidien, votre sens du devoir et les services que vous rendez volontiers aux autres. Vos collègues, vos employés et l’ambiance de votre lieu de travail s’y observent. C’est aussi la maison des ennemis et des rivaux, des obstacles qui se dressent sur votre chemin et de la force qui vous permet de les surmonter. Les litiges, les dettes et les affaires juridiques, procès compris, relèvent de cette maison. Elle est surtout liée à la santé&#xa0;: elle révèle vos prédispositions aux maladies, la façon dont votre corps réagit au stress et aux soucis, et les habitudes qui vous gardent en forme.</translation>
     </message>
     <message>
         <source>7th House - The House of Partnerships</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>This house is commonly believed to define our closest partnerships. It is above all the house of marriage, and it describes the spouse you are drawn to, the nature of your married life and the balance between the two of you. Beyond love, it rules business partnerships and agreements of every kind, so contracts, deals and joint ventures are judged from here. It shows how you cooperate, how you share responsibility and how you handle open conflict with a partner. It also covers your relations with your peers and with the public at large, and how others see you when you stand beside them as an equal.</source>
-        <translation>On considère généralement que cette maison définit les liens les plus étroits que vous nouez avec autrui. C’est avant tout la maison du mariage : elle décrit le type de conjoint qui vous attire, la nature de votre vie conjugale et l’équilibre au sein de votre couple. Au-delà de l’amour, elle gouverne les associations professionnelles et les accords de toute sorte : c’est donc ici que l’on juge les contrats, les transactions et les projets communs. Elle montre comment vous coopérez, comment vous partagez les responsabilités et comment vous gérez les conflits ouverts avec un partenaire. Elle concerne aussi vos relations avec vos pairs et avec le public, et la façon dont les autres vous voient lorsque vous vous tenez à leurs côtés, d’égal à égal.</translation>
+        <translation>On considère généralement que cette maison définit les liens les plus étroits que vous nouez avec autrui. C’est avant tout la maison du mariage&#xa0;: elle décrit le type de conjoint qui vous attire, la nature de votre vie conjugale et l’équilibre au sein de votre couple. Au-delà de l’amour, elle gouverne les associations professionnelles et les accords de toute sorte&#xa0;: c’est donc ici que l’on juge les contrats, les transactions et les projets communs. Elle montre comment vous coopérez, comment vous partagez les responsabilités et comment vous gérez les conflits ouverts avec un partenaire. Elle concerne aussi vos relations avec vos pairs et avec le public, et la façon dont les autres vous voient lorsque vous vous tenez à leurs côtés, d’égal à égal.</translation>
     </message>
     <message>
         <source>8th House - The House of Spirituality</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>This house corresponds to the sexual nature of a person and to the deep bonds of intimacy. It is read for longevity, for the length of life, and for the dangers, accidents and sudden events you may face. It rules the transformations that change your life for good, the crises you pass through and the endings that clear the way for new beginnings. Secrets, hidden matters, research and the occult are found here as well. This house also governs inheritance, legacies and money shared with others, as well as unconventional income such as insurance, taxes, royalties or unexpected gains.</source>
-        <translation>Cette maison correspond à la nature sexuelle d’une personne et aux liens profonds de l’intimité. On la consulte sur la longévité, la durée de la vie, ainsi que sur les dangers, les accidents et les événements soudains que vous pourriez affronter. Elle régit les transformations qui changent votre vie à jamais, les crises que vous traversez et les fins qui ouvrent la voie à de nouveaux départs. Les secrets, les choses cachées, la recherche et l’occulte y ont aussi leur place. Cette maison gouverne en outre les héritages, les legs et l’argent partagé avec d’autres, ainsi que les revenus atypiques : assurances, impôts, droits d’auteur ou gains inattendus.</translation>
+        <translation>Cette maison correspond à la nature sexuelle d’une personne et aux liens profonds de l’intimité. On la consulte sur la longévité, la durée de la vie, ainsi que sur les dangers, les accidents et les événements soudains que vous pourriez affronter. Elle régit les transformations qui changent votre vie à jamais, les crises que vous traversez et les fins qui ouvrent la voie à de nouveaux départs. Les secrets, les choses cachées, la recherche et l’occulte y ont aussi leur place. Cette maison gouverne en outre les héritages, les legs et l’argent partagé avec d’autres, ainsi que les revenus atypiques&#xa0;: assurances, impôts, droits d’auteur ou gains inattendus.</translation>
     </message>
     <message>
         <source>9th House - The House of Travel</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>This house of tells about your career and profession and about the work you do in the world. It shows your ambitions, your achievements and the public standing you gain through them, and how far you are likely to rise. It describes your relationships at every level, with superiors, with colleagues and with those who depend on you for guidance. This house is also linked with your father and with the lessons and example he gave you. Finally, it rules authority, status, honour and reputation, and the respect you earn through your own hard efforts and deeds.</source>
-        <translation>Cette maison parle de votre carrière, de votre profession et du travail que vous accomplissez dans le monde. Elle montre vos ambitions, vos réussites et la position sociale qu’elles vous valent, ainsi que jusqu’où vous pourriez vous élever. Elle décrit vos relations à tous les niveaux : avec vos supérieurs, avec vos collègues et avec ceux qui comptent sur vous pour les guider. Cette maison est aussi liée à votre père, aux leçons et à l’exemple qu’il vous a donnés. Enfin, elle régit l’autorité, le statut, les honneurs et la réputation, ainsi que le respect que vous valent vos efforts et vos actes.</translation>
+        <translation>Cette maison parle de votre carrière, de votre profession et du travail que vous accomplissez dans le monde. Elle montre vos ambitions, vos réussites et la position sociale qu’elles vous valent, ainsi que jusqu’où vous pourriez vous élever. Elle décrit vos relations à tous les niveaux&#xa0;: avec vos supérieurs, avec vos collègues et avec ceux qui comptent sur vous pour les guider. Cette maison est aussi liée à votre père, aux leçons et à l’exemple qu’il vous a donnés. Enfin, elle régit l’autorité, le statut, les honneurs et la réputation, ainsi que le respect que vous valent vos efforts et vos actes.</translation>
     </message>
     <message>
         <source>11th House - The House of Hopes</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>This house is traditionally known as the house of income and of the rewards that your efforts bring. It shows your monetary gains from every source, from your work, your business and your investments, and how your dearest wishes come true. It is the house of sociability and friendship, revealing the friends you make, the clubs, groups and circles you join and the support you find among them. Your hopes for the future and your ideals for a better world are read here, along with your humanitarian causes and your political interests. This house also speaks of step-children and of elder brothers and sisters.</source>
-        <translation>Cette maison est traditionnellement appelée la maison des revenus et des récompenses que vous valent vos efforts. Elle montre vos gains financiers de toute origine, qu’ils viennent de votre travail, de vos affaires ou de vos placements, et la façon dont vos vœux les plus chers se réalisent. C’est la maison de la sociabilité et de l’amitié : elle révèle les amis que vous vous faites, les clubs, groupes et cercles que vous rejoignez et le soutien que vous y trouvez. Vos espoirs pour l’avenir et vos idéaux d’un monde meilleur s’y lisent, tout comme les causes humanitaires qui vous tiennent à cœur et vos engagements politiques. Cette maison parle aussi des beaux-enfants ainsi que des frères et sœurs aînés.</translation>
+        <translation>Cette maison est traditionnellement appelée la maison des revenus et des récompenses que vous valent vos efforts. Elle montre vos gains financiers de toute origine, qu’ils viennent de votre travail, de vos affaires ou de vos placements, et la façon dont vos vœux les plus chers se réalisent. C’est la maison de la sociabilité et de l’amitié&#xa0;: elle révèle les amis que vous vous faites, les clubs, groupes et cercles que vous rejoignez et le soutien que vous y trouvez. Vos espoirs pour l’avenir et vos idéaux d’un monde meilleur s’y lisent, tout comme les causes humanitaires qui vous tiennent à cœur et vos engagements politiques. Cette maison parle aussi des beaux-enfants ainsi que des frères et sœurs aînés.</translation>
     </message>
     <message>
         <source>12th House - The House of Shortcomings</source>
@@ -652,7 +652,7 @@
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
         <translation>Une nouvelle version de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour ?</translation>
+Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -661,7 +661,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
         <source>Zentrova could not open this page in your web browser.
 You can copy its address into a browser yourself:</source>
         <translation>Zentrova n’a pas pu ouvrir cette page dans votre navigateur web.
-Vous pouvez copier vous-même son adresse dans un navigateur :</translation>
+Vous pouvez copier vous-même son adresse dans un navigateur&#xa0;:</translation>
     </message>
 </context>
 <context>

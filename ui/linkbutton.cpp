@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/linkbutton.h"
 
+#include "ui/buttonkeys.h"
 #include "ui/cues.h"
-#include "ui/enterkey.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -96,7 +96,7 @@ int LinkButton::heightForWidth(int width) const
 
 void LinkButton::keyPressEvent(QKeyEvent *event)
 {
-    if (m_keys == Keys::SpaceOrEnter && Look::clickOnEnter(this, event))
+    if (m_keys == Keys::SpaceOrEnter && clickOnEnter(this, event))
         return;
     // Space presses and releases the button, as in every Qt button.
     QAbstractButton::keyPressEvent(event);

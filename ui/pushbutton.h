@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // A push button that Enter presses as Space does, outside a dialog too.
 // QPushButton takes Enter only as a dialog's default button (autoDefault),
-// which also draws it as the default one.
+// which also draws it as the default one. After either key, or the button's
+// access key, the focus cue shows wherever the press takes the focus, as
+// after Tab.
 #pragma once
 
-#include "ui/enterkey.h"
+#include "ui/buttonkeys.h"
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QPushButton>
 
 namespace Zentrova {
@@ -20,9 +22,16 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    bool event(QEvent *event) override
+    {
+        // The access key is the keyboard too.
+        if (event->type() == QEvent::Shortcut)
+            window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        return QPushButton::event(event);
+    }
     void keyPressEvent(QKeyEvent *event) override
     {
-        if (!Look::clickOnEnter(this, event))
+        if (!takeButtonKey(this, event))
             QPushButton::keyPressEvent(event);
     }
 };

@@ -35,6 +35,29 @@ QString encoded(const QString &value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
+// The checks on the two trimmed addresses.
+ReferralProblem checkAddresses(const QString &email, const QString &friendEmail)
+{
+    if (email == friendEmail)
+        return ReferralProblem::AddressesNotDistinct;
+    for (const QString &address : {email, friendEmail}) {
+        if (!address.contains(QLatin1Char('@')) || !address.contains(QLatin1Char('.')))
+            return ReferralProblem::AddressNotProper;
+    }
+    return ReferralProblem::None;
+}
+
+// The entries, field by field in the order of the form.
+ReferralProblem checkEntries(const Referral &fields, const Referral &placeholders)
+{
+    for (const Field &field : fieldTable()) {
+        const QString value = trimSpaces(fields.*field.value);
+        if (value.isEmpty() || value == placeholders.*field.value)
+            return field.missing;
+    }
+    return ReferralProblem::None;
+}
+
 } // namespace
 
 QString trimSpaces(const QString &text)
@@ -54,27 +77,6 @@ Referral trimSpaces(const Referral &referral)
     for (const Field &field : fieldTable())
         trimmed.*field.value = trimSpaces(referral.*field.value);
     return trimmed;
-}
-
-ReferralProblem checkAddresses(const QString &email, const QString &friendEmail)
-{
-    if (email == friendEmail)
-        return ReferralProblem::AddressesNotDistinct;
-    for (const QString &address : {email, friendEmail}) {
-        if (!address.contains(QLatin1Char('@')) || !address.contains(QLatin1Char('.')))
-            return ReferralProblem::AddressNotProper;
-    }
-    return ReferralProblem::None;
-}
-
-ReferralProblem checkReferral(const Referral &fields, const Referral &placeholders)
-{
-    for (const Field &field : fieldTable()) {
-        const QString value = trimSpaces(fields.*field.value);
-        if (value.isEmpty() || value == placeholders.*field.value)
-            return field.missing;
-    }
-    return ReferralProblem::None;
 }
 
 QString buildRequestUrl(const Referral &fields)
@@ -99,7 +101,7 @@ ReferralProblem referralProblem(const Referral &trimmed, const Referral &placeho
 {
     ReferralProblem problem = checkAddresses(trimmed.email, trimmed.friendEmail);
     if (problem == ReferralProblem::None)
-        problem = checkReferral(trimmed, placeholders);
+        problem = checkEntries(trimmed, placeholders);
     if (problem == ReferralProblem::None && !requestFits(buildRequestUrl(trimmed)))
         problem = ReferralProblem::RequestTooLong;
     return problem;

@@ -56,11 +56,6 @@ enum class ReferralProblem {
     RequestTooLong,
 };
 
-// The checks the form's button makes on the two trimmed addresses.
-ReferralProblem checkAddresses(const QString &email, const QString &friendEmail);
-// The entry checks, field by field in the order of the form: the first field
-// that is empty or still shows its placeholder (as the boxes show it).
-ReferralProblem checkReferral(const Referral &fields, const Referral &placeholders);
 // The referral request for the stored fields. Every value is percent-encoded
 // as UTF-8, so whatever was typed arrives as the one value it was typed into.
 QString buildRequestUrl(const Referral &fields);
@@ -69,8 +64,10 @@ QString buildRequestUrl(const Referral &fields);
 bool requestFits(const QString &request);
 
 // What a press of the form's button finds wrong with the trimmed entries:
-// the two addresses first, then each entry in the order of the form, then
-// the length of the request they make.
+// the two addresses first (the same address twice, then one without "@" or
+// "."), then each entry in the order of the form (the first that is empty or
+// still shows its placeholder, as the boxes show it), then the length of the
+// request they make.
 ReferralProblem referralProblem(const Referral &trimmed, const Referral &placeholders);
 
 } // namespace Zentrova

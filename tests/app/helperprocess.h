@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The stand-in copy of the program (instancehelper.cpp) run from a test,
-// with bounded waits, and where the test needs it as another user.
+// with bounded waits, and the lock files it meets: aged, or another user's.
 #pragma once
 
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -50,10 +50,10 @@ public:
         }
         return QString::fromLatin1(m_process.readLine()).trimmed();
     }
-    // The answer of a copy once it has said it tries the lock: it takes
-    // moments, and a copy that waits for the lock instead fails the test in
-    // seconds.
-    QString lockResult()
+    // The answer of a copy once it has said it is trying the lock: that
+    // takes moments, and a copy that waits for a lock instead fails the test
+    // in seconds.
+    QString answer()
     {
         const QString trying = nextLine();
         if (trying != QLatin1String("trying"))
@@ -69,28 +69,41 @@ private:
     QProcess m_process;
 };
 
-// Makes the lock file another user's for a copy started behind the command
-// this returns. For a copy of this user, that is a read-only file. Root
-// writes any file, so there it is a copy run as the unprivileged user
-// "nobody", in a folder opened to all; nullopt where root cannot start one.
-inline std::optional<QStringList> asAnotherUser(const QString &lockFile)
+// Moves the file's modification time seconds into the past instead of
+// waiting, or with negative seconds into the future.
+inline bool age(const QString &path, qint64 seconds)
 {
-    const auto readable = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
-    if (!QFile::setPermissions(lockFile, readable))
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                            QFileDevice::FileModificationTime);
+}
+
+// Makes the file or folder at path another user's for a copy started behind
+// the command this returns. For a copy of this user, that is one it may read
+// but not write. Root writes anything, so there it is a copy run as the
+// unprivileged user "nobody", with the folder around path opened to all;
+// nullopt where root cannot start one.
+inline std::optional<QStringList> asAnotherUser(const QString &path)
+{
+    const QFileInfo info(path);
+    auto readable = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    if (info.isDir())
+        readable |= QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+    if (!QFile::setPermissions(path, readable))
         return std::nullopt;
-    if (!QFileInfo(lockFile).isWritable())
+    if (!QFileInfo(path).isWritable())
         return QStringList();
 
     const QStringList nobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
                              QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")};
-    const QString folder = QFileInfo(lockFile).absolutePath();
-    const auto all = readable | QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup |
-                     QFile::WriteOther | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup |
-                     QFile::ExeOther;
-    if (!QFile::setPermissions(folder, all) ||
-        QProcess::execute(nobody.constFirst(),
-                          nobody.mid(1) + QStringList{QStringLiteral("test"), QStringLiteral("-x"),
-                                                      QStringLiteral(INSTANCE_HELPER)}) != 0)
+    const auto all = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther |
+                     QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther |
+                     QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+    const QStringList helperRuns{QStringLiteral("test"), QStringLiteral("-x"),
+                                 QStringLiteral(INSTANCE_HELPER)};
+    if (!QFile::setPermissions(info.absolutePath(), all) ||
+        QProcess::execute(nobody.constFirst(), nobody.mid(1) + helperRuns) != 0)
         return std::nullopt;
     return nobody;
 }

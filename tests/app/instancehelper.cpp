@@ -7,7 +7,8 @@
 // A winner holds the lock until a line or the end of its input, and returns
 // from main.
 //   instancehelper --write-settings <file>
-// Writes a date to the settings file and prints "written" or why not.
+// Prints "trying", writes a date to the settings file and prints "written"
+// or why not.
 
 #include "app/singleinstance.h"
 #include "platform/usersettingsstore.h"
@@ -23,6 +24,7 @@ namespace {
 int writeSettings(const QString &fileName)
 {
     Zentrova::UserSettingsStore store(fileName);
+    std::cout << "trying" << std::endl;
     const bool written = store.write(QStringLiteral("Settings"), QStringLiteral("Duration"),
                                      QStringLiteral("2026-12-08"));
     std::cout << (written ? "written" : qPrintable(store.errorString())) << std::endl;

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -51,6 +52,51 @@ void whenBoxOpens(std::function<void(QMessageBox *)> act)
     });
 }
 
+// The openers the platform watches, until each is deleted after its verdict.
+QList<QProcess *> watchedOpeners()
+{
+    return QCoreApplication::instance()->findChildren<QProcess *>(
+        QStringLiteral("webAddressOpener"), Qt::FindDirectChildrenOnly);
+}
+
+// An xdg-open in folder that runs the shell script body (none for an empty
+// body), with folder first on the PATH, or alone on it. The PATH and BROWSER
+// come back when it goes.
+class OpenerOnPath final
+{
+    Q_DISABLE_COPY_MOVE(OpenerOnPath)
+
+public:
+    OpenerOnPath(const QString &folder, const QByteArray &body, bool alone)
+        : m_script(folder + QStringLiteral("/xdg-open")), m_path(qgetenv("PATH")),
+          m_browser(qgetenv("BROWSER"))
+    {
+        if (!body.isEmpty()) {
+            QFile file(m_script);
+            m_ready =
+                file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n" + body + "\n") > 0;
+            file.close();
+            m_ready = m_ready &&
+                      file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(folder) + (alone ? QByteArray() : ':' + m_path));
+        qunsetenv("BROWSER");
+    }
+    ~OpenerOnPath()
+    {
+        qputenv("PATH", m_path);
+        qputenv("BROWSER", m_browser);
+    }
+    bool isReady() const { return m_ready; }
+    QString script() const { return m_script; }
+
+private:
+    QString m_script;
+    QByteArray m_path;
+    QByteArray m_browser;
+    bool m_ready = true;
+};
+
 } // namespace
 
 class TestDesktopPlatform : public QObject
@@ -67,7 +113,7 @@ private Q_SLOTS:
     void warning_showsItsTextToCopyWholeInAField();
     void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_data();
     void openWebAddress_failsWhenTheOpenerRefusesOrIsMissing();
-    void openersThatNeverExit_holdABoundedNumberOfDescriptors();
+    void openersThatNeverExit_areWatchedAFewAtATime();
     void openWebAddress_failsWhenTheShellHasNoHandler();
 
 private:
@@ -189,7 +235,10 @@ void TestDesktopPlatform::warning_showsItsTextToCopyWholeInAField()
     bool readOnly = false;
     bool fieldFitsInTheBox = false;
     bool fieldFitsOnScreen = false;
+    bool showsAnIcon = false;
     whenModalOpens([&](QWidget *box) {
+        auto *icon = box->findChild<QLabel *>("messageIcon");
+        showsAnIcon = icon && !icon->pixmap().isNull();
         auto *label = box->findChild<QLabel *>("messageText");
         text = label ? label->text() : QString();
         auto *field = box->findChild<QPlainTextEdit *>("copyableText");
@@ -211,16 +260,21 @@ void TestDesktopPlatform::warning_showsItsTextToCopyWholeInAField()
     QVERIFY(readOnly);
     QVERIFY(fieldFitsInTheBox);
     QVERIFY(fieldFitsOnScreen);
+    QVERIFY(showsAnIcon);
 }
 
 void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing_data()
 {
-    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QByteArray>("opener");
+    QTest::addColumn<int>("refusedBefore");
     QTest::addColumn<bool>("fails");
 
-    QTest::newRow("opener takes it") << QStringLiteral("echo \"$1\" > \"$0.url\"") << false;
-    QTest::newRow("opener finds no browser") << QStringLiteral("exit 3") << true;
-    QTest::newRow("no opener, no browser") << QString() << true;
+    QTest::newRow("opener takes it") << QByteArray("echo \"$1\" > \"$0.url\"") << 0 << false;
+    QTest::newRow("opener finds no browser") << QByteArray("exit 3") << 0 << true;
+    QTest::newRow("no opener, no browser") << QByteArray() << 0 << true;
+    // An opener that has ended is no longer counted among the watched.
+    QTest::newRow("opener finds no browser, after four refusals")
+        << QByteArray("exit 3") << DesktopPlatform::MostWatchedOpeners << true;
 }
 
 void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing()
@@ -228,71 +282,60 @@ void TestDesktopPlatform::openWebAddress_failsWhenTheOpenerRefusesOrIsMissing()
 #ifdef Q_OS_WIN
     QSKIP("Windows opens addresses through the shell, not xdg-open");
 #endif
-    QFETCH(QString, opener);
+    QFETCH(QByteArray, opener);
+    QFETCH(int, refusedBefore);
     QFETCH(bool, fails);
 
     // A PATH of one folder holding our xdg-open, or none at all.
-    const QString script = m_dir->filePath(QStringLiteral("xdg-open"));
-    if (!opener.isEmpty()) {
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + opener.toUtf8() + "\n");
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
-    const QByteArray path = qgetenv("PATH");
-    const QByteArray browser = qgetenv("BROWSER");
-    qputenv("PATH", QFile::encodeName(m_dir->path()));
-    qunsetenv("BROWSER");
-
+    const OpenerOnPath path(m_dir->path(), opener, true);
+    QVERIFY(path.isReady());
     DesktopPlatform platform(m_store);
-    const QUrl address(QStringLiteral("https://www.example.org/a?b=c%20d"));
     int failures = 0;
+    const QUrl address(QStringLiteral("https://www.example.org/a?b=c%20d"));
+    for (int refused = 1; refused <= refusedBefore; ++refused) {
+        platform.openWebAddress(address, [&failures] { ++failures; });
+        QTRY_COMPARE(failures, refused);
+        QTRY_VERIFY(watchedOpeners().isEmpty());
+    }
+
     platform.openWebAddress(address, [&failures] { ++failures; });
-    qputenv("PATH", path);
-    qputenv("BROWSER", browser);
 
     if (fails) {
-        QTRY_COMPARE(failures, 1);
-    } else {
-        QTRY_VERIFY(QFile::exists(script + QStringLiteral(".url")));
-        QFile url(script + QStringLiteral(".url"));
-        QVERIFY(url.open(QIODevice::ReadOnly));
-        QCOMPARE(url.readAll().trimmed(), address.toEncoded());
-        QTest::qWait(100);
-        QCOMPARE(failures, 0);
+        QTRY_COMPARE(failures, refusedBefore + 1);
+        return;
     }
+    QTRY_VERIFY(QFile::exists(path.script() + QStringLiteral(".url")));
+    QFile url(path.script() + QStringLiteral(".url"));
+    QVERIFY(url.open(QIODevice::ReadOnly));
+    QCOMPARE(url.readAll().trimmed(), address.toEncoded());
+    // Its verdict is given before it is deleted.
+    QTRY_VERIFY(watchedOpeners().isEmpty());
+    QCOMPARE(failures, 0);
 }
 
-void TestDesktopPlatform::openersThatNeverExit_holdABoundedNumberOfDescriptors()
+void TestDesktopPlatform::openersThatNeverExit_areWatchedAFewAtATime()
 {
 #ifdef Q_OS_WIN
     QSKIP("Windows opens addresses through the shell, not xdg-open");
 #endif
-    // An opener that waits for its browser for as long as the test runs.
-    const QString script = m_dir->filePath(QStringLiteral("xdg-open"));
-    QFile file(script);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nexec sleep 3\n");
-    file.close();
-    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(m_dir->path()) + ':' + path);
-    const auto descriptors = [] {
-        return QDir(QStringLiteral("/proc/self/fd")).count();
-    };
-
+    // An opener that waits for its browser for as long as the platform lives,
+    // for the pages that say so; the others open at once.
+    const OpenerOnPath path(m_dir->path(), "case \"$1\" in *wait*) exec sleep 60 ;; esac", false);
+    QVERIFY(path.isReady());
     int failures = 0;
     {
         DesktopPlatform platform(m_store);
-        const qsizetype before = descriptors();
-        for (int click = 0; click < 60; ++click)
-            platform.openWebAddress(QUrl(QStringLiteral("https://www.example.org/")),
+        for (int click = 0; click < 60; ++click) {
+            const QString page = click < DesktopPlatform::MostWatchedOpeners ? "wait" : "at-once";
+            platform.openWebAddress(QUrl("https://www.example.org/" + page),
                                     [&failures] { ++failures; });
-        QVERIFY2(descriptors() - before <= 4 * DesktopPlatform::MostWatchedOpeners,
-                 qPrintable(QString::number(descriptors() - before)));
+            // Each watched opener holds a process and its descriptors.
+            QCOMPARE_LE(watchedOpeners().size(), DesktopPlatform::MostWatchedOpeners);
+        }
+        QCOMPARE(watchedOpeners().size(), DesktopPlatform::MostWatchedOpeners);
     }
-    qputenv("PATH", path);
+    // Ended with the platform, without a verdict.
+    QVERIFY(watchedOpeners().isEmpty());
     QCOMPARE(failures, 0);
 }
 

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "boundedstep.h"
+#include "helperprocess.h"
+
 #include "platform/usersettingsstore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,16 +15,8 @@
 
 #include <system_error>
 
-// A named pipe at path, or a skip where the file system has none. A macro,
-// as QSKIP and QCOMPARE end the test function they are written in.
-#ifdef Q_OS_WIN
-#define MAKE_PIPE_OR_SKIP(path) QSKIP("Windows has no named pipes in its file system")
-#else
-#include <sys/stat.h>
-#define MAKE_PIPE_OR_SKIP(path) QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0)
-#endif
-
 using namespace Zentrova;
+using Zentrova::Testing::HelperProcess;
 
 namespace {
 
@@ -59,11 +55,36 @@ QByteArray nestedList(int depth)
            QByteArray("\0\0\0\x09\0\0\0\0", 8);
 }
 
-enum class LeftLock { HeldByARunningProcess, FreshEmptyFile, Folder, Pipe, LeftAnHourAgo };
+// A named pipe at path, made by the system's mkfifo; false where there is
+// none (Windows has no named pipes in its file system).
+bool makePipe(const QString &path)
+{
+    return QProcess::execute(QStringLiteral("mkfifo"), {path}) == 0;
+}
+
+// Ends the wait of a reader of the pipe at path: it is opened for reading
+// and writing, which never waits, and removed, so that its reader reads to
+// the end and cannot open it again.
+void releasePipe(const QString &path)
+{
+    QFile pipe(path);
+    if (pipe.open(QIODevice::ReadWrite))
+        QFile::remove(path);
+}
+
+enum class LeftLock {
+    HeldByARunningProcess,
+    FreshEmptyFile,
+    Folder,
+    Pipe,
+    LeftTenSecondsAgo,
+    LeftAnHourAgo,
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(LeftLock)
+Q_DECLARE_METATYPE(std::errc)
 
 class TestSettingsStore : public QObject
 {
@@ -78,7 +99,8 @@ private Q_SLOTS:
     void lockInTheWay_isWaitedForBriefly();
     void fileQSettingsMustNotOpen_isRefusedAndLeftAlone_data();
     void fileQSettingsMustNotOpen_isRefusedAndLeftAlone();
-    void storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy();
+    void storeInAFolderThatCannotBeMade_refusesTheWriteAndSaysWhy_data();
+    void storeInAFolderThatCannotBeMade_refusesTheWriteAndSaysWhy();
     void writeThatWouldPassTheLimit_isRefusedAndTheFileKept();
     void canWrite_leavesNoTrace();
     void userStore_isTheFileQSettingsNames();
@@ -153,20 +175,33 @@ void TestSettingsStore::write_changesTheDateAndNothingElse()
 void TestSettingsStore::lockInTheWay_isWaitedForBriefly_data()
 {
     QTest::addColumn<LeftLock>("left");
+    QTest::addColumn<bool>("anotherUsers");
     QTest::addColumn<bool>("taken");
-    // QSettings would wait for ever on all but the last, and 30 s on the second.
-    QTest::newRow("held by a running process") << LeftLock::HeldByARunningProcess << false;
-    QTest::newRow("a fresh empty file") << LeftLock::FreshEmptyFile << false;
-    QTest::newRow("a folder") << LeftLock::Folder << false;
-    QTest::newRow("a pipe") << LeftLock::Pipe << false;
-    // A lock its owner left behind does not keep the date out for good.
-    QTest::newRow("left an hour ago") << LeftLock::LeftAnHourAgo << true;
+    // QSettings would wait for ever on the first four, and 30 s on the second.
+    QTest::newRow("held by a running process") << LeftLock::HeldByARunningProcess << false << false;
+    QTest::newRow("a fresh empty file") << LeftLock::FreshEmptyFile << false << false;
+    QTest::newRow("a folder") << LeftLock::Folder << false << false;
+    QTest::newRow("a pipe") << LeftLock::Pipe << false << false;
+    // A lock its owner left behind does not keep the date out for long: an
+    // empty one is left by a copy killed while making it.
+    QTest::newRow("an empty file left 10 s ago") << LeftLock::LeftTenSecondsAgo << false << true;
+    QTest::newRow("left an hour ago") << LeftLock::LeftAnHourAgo << false << true;
+    // A copy started with sudo -E shares the user's settings file; its lock
+    // can be read but not written.
+    QTest::newRow("held for an hour by another user's copy")
+        << LeftLock::HeldByARunningProcess << true << false;
+    QTest::newRow("left an hour ago by another user") << LeftLock::LeftAnHourAgo << true << true;
 }
 
 void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
 {
     QFETCH(LeftLock, left);
+    QFETCH(bool, anotherUsers);
     QFETCH(bool, taken);
+#ifdef Q_OS_WIN
+    if (anotherUsers)
+        QSKIP("Windows keeps a held lock file closed to others: its time cannot be set");
+#endif
     const QString lockPath = m_path + ".lock";
     const QByteArray before("[Settings]\nDuration=2026-11-01\n");
     writeFile(m_path, before);
@@ -176,36 +211,48 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
         QVERIFY(held.tryLock(0));
         break;
     case LeftLock::FreshEmptyFile:
+    case LeftLock::LeftTenSecondsAgo:
+    case LeftLock::LeftAnHourAgo:
         writeFile(lockPath, {});
         break;
     case LeftLock::Folder:
         QVERIFY(QDir().mkpath(lockPath));
         break;
     case LeftLock::Pipe:
-        MAKE_PIPE_OR_SKIP(lockPath);
-        break;
-    case LeftLock::LeftAnHourAgo: {
-        writeFile(lockPath, {});
-        QFile lock(lockPath);
-        QVERIFY(lock.open(QIODevice::ReadWrite));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                 QFileDevice::FileModificationTime));
+        if (!makePipe(lockPath))
+            QSKIP("No named pipes here");
         break;
     }
+    if (left == LeftLock::LeftTenSecondsAgo)
+        QVERIFY(Testing::age(lockPath, 10));
+    if (left == LeftLock::LeftAnHourAgo || anotherUsers)
+        QVERIFY(Testing::age(lockPath, 3600));
+    QStringList asOtherUser;
+    if (anotherUsers) {
+        const std::optional<QStringList> command = Testing::asAnotherUser(lockPath);
+        if (!command)
+            QSKIP("Running a copy as another user needs setpriv here");
+        asOtherUser = *command;
+        QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadOther | QFile::WriteOther));
     }
+    QCOMPARE(UserSettingsStore(m_path).read("Settings", "Duration"),
+             std::optional<QString>("2026-11-01"));
 
-    UserSettingsStore store(m_path);
-    QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>("2026-11-01"));
-    QCOMPARE(store.canWrite("Settings", "Duration", "2026-12-08"), taken);
-    QCOMPARE(store.write("Settings", "Duration", "2026-12-08"), taken);
+    // In a process of its own: a write that waits for the lock instead of
+    // trying it fails the test in seconds.
+    HelperProcess writer({QStringLiteral("--write-settings"), m_path}, asOtherUser);
+    const QString answer = writer.answer();
 
     if (taken) {
-        QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>("2026-12-08"));
+        QCOMPARE(answer, QStringLiteral("written"));
+        QCOMPARE(UserSettingsStore(m_path).read("Settings", "Duration"),
+                 std::optional<QString>("2026-12-08"));
         return;
     }
-    QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(m_path)) &&
-                 store.errorString().contains(QDir::toNativeSeparators(lockPath)),
-             qPrintable(store.errorString()));
+    QVERIFY2(answer.contains(QDir::toNativeSeparators(m_path)) &&
+                 answer.contains(QDir::toNativeSeparators(lockPath)),
+             qPrintable(answer));
     QCOMPARE(contents(m_path), before);
     // Someone else's lock is theirs to remove.
     QVERIFY(QFileInfo::exists(lockPath));
@@ -261,7 +308,8 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     if (kind == "folder") {
         QVERIFY(QDir().mkpath(m_path + "/inside"));
     } else if (kind == "pipe") {
-        MAKE_PIPE_OR_SKIP(m_path);
+        if (!makePipe(m_path))
+            QSKIP("No named pipes here");
     } else {
         writeFile(m_path, ini);
         // Sparse: the size costs no disk.
@@ -270,18 +318,34 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
     }
     UserSettingsStore store(m_path);
 
-    const std::optional<QString> stored = store.read("Settings", "Duration");
+    std::optional<QString> stored;
+    QString readError;
+    bool canWrite = true;
+    bool written = true;
+    QString writeError;
+    // Reading a pipe would wait for a writer that never comes.
+    QVERIFY2(
+        Testing::endsInTime(
+            [&] {
+                stored = store.read("Settings", "Duration");
+                readError = store.errorString();
+                canWrite = store.canWrite("Settings", "Duration", "2026-12-08");
+                written = store.write("Settings", "Duration", "2026-12-08");
+                writeError = store.errorString();
+            },
+            [this] { releasePipe(m_path); }),
+        qPrintable(QStringLiteral("the store still waited for its file, %1, after 5 s").arg(kind)));
+
     if (reason.isEmpty()) {
         QCOMPARE(stored, std::optional<QString>("2026-11-01"));
         return;
     }
     QCOMPARE(stored, std::nullopt);
-    QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(m_path)) &&
-                 store.errorString().contains(reason),
-             qPrintable(store.errorString()));
-    QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
-    QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
-    QVERIFY2(store.errorString().contains(reason), qPrintable(store.errorString()));
+    QVERIFY2(readError.contains(QDir::toNativeSeparators(m_path)) && readError.contains(reason),
+             qPrintable(readError));
+    QVERIFY(!canWrite);
+    QVERIFY(!written);
+    QVERIFY2(writeError.contains(reason), qPrintable(writeError));
 
     if (kind == "file" && size == 0)
         QCOMPARE(contents(m_path), ini);
@@ -293,23 +357,45 @@ void TestSettingsStore::fileQSettingsMustNotOpen_isRefusedAndLeftAlone()
              QStringList{"zentrova.conf"});
 }
 
-void TestSettingsStore::storeInAFolderThatCannotExist_refusesTheWriteAndSaysWhy()
+void TestSettingsStore::storeInAFolderThatCannotBeMade_refusesTheWriteAndSaysWhy_data()
 {
-    // The parent "folder" is a file, so no folder can be made there (as root too).
-    writeFile(m_dir->filePath("plain"), "x");
-    const QString path = m_dir->filePath("plain/zentrova.conf");
-    UserSettingsStore store(path);
+    QTest::addColumn<bool>("fileInTheWay");
+    QTest::addColumn<std::errc>("reason");
+    // A file where a folder goes stops root too.
+    QTest::newRow("a file where the folder goes") << true << std::errc::not_a_directory;
+    QTest::newRow("a folder the user cannot write") << false << std::errc::permission_denied;
+}
 
-    QCOMPARE(store.read("Settings", "Duration"), std::optional<QString>(QString()));
-    QVERIFY(!store.canWrite("Settings", "Duration", "2026-12-08"));
-    QVERIFY(!store.write("Settings", "Duration", "2026-12-08"));
+void TestSettingsStore::storeInAFolderThatCannotBeMade_refusesTheWriteAndSaysWhy()
+{
+    QFETCH(bool, fileInTheWay);
+    QFETCH(std::errc, reason);
+    const QString above = m_dir->filePath("above");
+    QStringList asOtherUser;
+    if (fileInTheWay) {
+        writeFile(above, "x");
+    } else {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no read-only folders");
+#endif
+        QVERIFY(QDir().mkpath(above));
+        const std::optional<QStringList> command = Testing::asAnotherUser(above);
+        if (!command)
+            QSKIP("Running a copy as another user needs setpriv here");
+        asOtherUser = *command;
+    }
+    const QString path = above + "/config/zentrova.conf";
+
+    HelperProcess writer({QStringLiteral("--write-settings"), path}, asOtherUser);
+    const QString answer = writer.answer();
+
     // The system's reason for the folder, not what is missing without it.
-    const QString reason =
-        QString::fromLocal8Bit(std::make_error_code(std::errc::not_a_directory).message());
-    QVERIFY2(store.errorString().contains(QDir::toNativeSeparators(path)) &&
-                 store.errorString().endsWith(": " + reason),
-             qPrintable(store.errorString()));
-    QCOMPARE(contents(m_dir->filePath("plain")), QByteArray("x"));
+    const QString expected = QString::fromLocal8Bit(std::make_error_code(reason).message());
+    QVERIFY2(answer.contains(QDir::toNativeSeparators(path)) && answer.endsWith(": " + expected),
+             qPrintable(answer));
+    QCOMPARE(contents(path), QByteArray("<missing>"));
+    if (fileInTheWay)
+        QCOMPARE(contents(above), QByteArray("x"));
 }
 
 void TestSettingsStore::writeThatWouldPassTheLimit_isRefusedAndTheFileKept()

@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace Zentrova;
+using Zentrova::Testing::age;
 using Zentrova::Testing::HelperProcess;
 
 namespace {
@@ -45,16 +46,6 @@ bool writeFile(const QString &path, const QByteArray &data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-// Moves the file's modification time into the past instead of waiting, or
-// with a negative number of seconds into the future.
-bool age(const QString &path, qint64 seconds)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
-           file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                            QFileDevice::FileModificationTime);
 }
 
 // A lock file exactly as Qt writes it, naming this live test process: what a
@@ -133,7 +124,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     case Before::LiveHolderAged:
     case Before::KilledHolder:
         holder = std::make_unique<HelperProcess>(QStringList{runtime.path()});
-        QCOMPARE(holder->lockResult(), QStringLiteral("won"));
+        QCOMPARE(holder->answer(), QStringLiteral("won"));
         if (before == Before::LiveHolderAged)
             QVERIFY(age(path, 60));
         if (before == Before::KilledHolder) {
@@ -158,7 +149,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     case Before::EmptyFromTheFuture:
         QVERIFY(writeFile(path, {}));
         if (before == Before::EmptyAged)
-            QVERIFY(age(path, 3));
+            QVERIFY(age(path, 10));
         if (before == Before::EmptyOneSecond)
             QVERIFY(age(path, 1));
         if (before == Before::EmptyFromTheFuture)
@@ -178,7 +169,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
     // In a process of its own: a copy that waits for the lock instead of
     // trying it fails the test in seconds.
     HelperProcess second(QStringList{runtime.path()}, asOtherUser);
-    QCOMPARE(second.lockResult(), starts ? QStringLiteral("won") : QStringLiteral("lost"));
+    QCOMPARE(second.answer(), starts ? QStringLiteral("won") : QStringLiteral("lost"));
 
     if (starts) {
         QLockFile probe(path);
@@ -216,7 +207,7 @@ void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns()
         QVERIFY(runtime.isValid());
         if (leftLock) {
             QVERIFY(writeFile(runtime.filePath(LockName), {}));
-            QVERIFY(age(runtime.filePath(LockName), 3));
+            QVERIFY(age(runtime.filePath(LockName), 10));
         }
 
         std::array<std::unique_ptr<HelperProcess>, Copies> copies;
@@ -229,7 +220,7 @@ void TestSingleInstance::twelveCopiesStartedTogether_exactlyOneRuns()
 
         int winners = 0;
         for (auto &copy : copies) {
-            const QString result = copy->lockResult();
+            const QString result = copy->answer();
             QVERIFY2(result == "won" || result == "lost", qPrintable(result));
             winners += result == "won";
         }
@@ -246,7 +237,7 @@ void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
 
     {
         HelperProcess second(QStringList{runtime.path()});
-        QCOMPARE(second.lockResult(), QStringLiteral("lost"));
+        QCOMPARE(second.answer(), QStringLiteral("lost"));
         QVERIFY(second.process().waitForFinished(5000));
         QCOMPARE(second.process().exitCode(), 1);
     }
@@ -255,14 +246,14 @@ void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
     QVERIFY(!first.isHeld());
     QVERIFY(!QFile::exists(runtime.filePath(LockName)));
     HelperProcess third(QStringList{runtime.path()});
-    QCOMPARE(third.lockResult(), QStringLiteral("won"));
+    QCOMPARE(third.answer(), QStringLiteral("won"));
 }
 
 void TestSingleInstance::returningFromMain_releasesTheLock()
 {
     QTemporaryDir runtime;
     HelperProcess copy(QStringList{runtime.path()});
-    QCOMPARE(copy.lockResult(), QStringLiteral("won"));
+    QCOMPARE(copy.answer(), QStringLiteral("won"));
     QVERIFY(QFile::exists(runtime.filePath(LockName)));
 
     copy.process().closeWriteChannel();

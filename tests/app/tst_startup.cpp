@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,7 +262,8 @@ void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow()
     QVERIFY(instance.tryAcquire());
     RecordingPlatform &platform = *m_platform;
     Shutdown &shutdown = *m_shutdown;
-    platform.useScript({0.0});
+    // The banner's draw, then the support message's.
+    platform.useScript({0.0, 0.75});
     QPointer<MainWindow> window = startProgram(platform, instance, shutdown);
     QVERIFY(window);
 
@@ -283,6 +285,10 @@ void TestStartup::closingTheMainWindow_handsOverToOneFarewellWindow()
     QVERIFY(!shutdown.isEnding());
     // Its support message is a fresh draw from a source seeded anew.
     QCOMPARE(dynamic_cast<ScriptedRandom &>(platform.random()).seedings, 2);
+    auto *message = farewell->findChild<QLabel *>(QStringLiteral("supportMessageLabel"));
+    QVERIFY(message);
+    QCOMPARE(message->text(),
+             FarewellWindow::supportMessages().at(FarewellWindow::supportMessageIndex(0.75)));
 
     // Closing it ends the program, once.
     QVERIFY(farewell->close());

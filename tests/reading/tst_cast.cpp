@@ -2,7 +2,7 @@
 #include "recordingplatform.h"
 
 #include "reading/cast.h"
-#include "reading/readingchoice.h"
+#include "reading/reading.h"
 
 #include <QTest>
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "reading/readingtables.h"
+#include "resources/pictures.h"
 
 #include <QCoreApplication>
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
 
+namespace Pictures = Zentrova::Pictures;
 using Zentrova::readingRow;
 using Zentrova::Table;
 using Zentrova::TableRows;
@@ -44,6 +46,9 @@ class TestTables : public QObject
 
 private Q_SLOTS:
     void everyRow_isOnePlainLineWithADistinctName();
+    void firstAndTenthRows_carryTheirNames_data();
+    void firstAndTenthRows_carryTheirNames();
+    void planetAndZodiacRows_nameTheirPictures();
     void rowsOutsideOneToTwelve_areEmpty();
     void planetRowsElevenAndTwelve_repeatRowsThreeAndFour();
     void rows_areReadThroughTheTranslator();
@@ -68,6 +73,40 @@ void TestTables::everyRow_isOnePlainLineWithADistinctName()
         }
         QCOMPARE(names.size(), 10);
         QCOMPARE(significances.size(), 10);
+    }
+}
+
+void TestTables::firstAndTenthRows_carryTheirNames_data()
+{
+    QTest::addColumn<Table>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("planet 1") << Table::Planets << 1 << "Sun";
+    QTest::newRow("zodiac sign 1") << Table::ZodiacSigns << 1 << "Aries";
+    QTest::newRow("house 1") << Table::Houses << 1 << "1st House - The House of Identity";
+    QTest::newRow("planet 10") << Table::Planets << 10 << "Pluto";
+    QTest::newRow("zodiac sign 10") << Table::ZodiacSigns << 10 << "Capricorn";
+    QTest::newRow("house 10") << Table::Houses << 10 << "10th House - The House of Career";
+}
+
+void TestTables::firstAndTenthRows_carryTheirNames()
+{
+    QFETCH(Table, table);
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QCOMPARE(readingRow(table, row).name, name);
+}
+
+// Each picture file is named for its row: its number and its name.
+void TestTables::planetAndZodiacRows_nameTheirPictures()
+{
+    for (int row = 1; row <= TableRows; ++row) {
+        const QString stem = QStringLiteral("/%1_").arg(row, 2, 10, QLatin1Char('0'));
+        const QString planet = stem + readingRow(Table::Planets, row).name.toLower() + ".png";
+        QVERIFY2(Pictures::planet(row).endsWith(planet), qPrintable(Pictures::planet(row)));
+        const QString zodiac = stem + readingRow(Table::ZodiacSigns, row).name.toLower() + ".png";
+        QVERIFY2(Pictures::zodiac(row).endsWith(zodiac), qPrintable(Pictures::zodiac(row)));
     }
 }
 

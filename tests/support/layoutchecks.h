@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
@@ -80,6 +81,30 @@ inline QStringList layoutProblems(const QWidget *root, const QSet<QString> &mayL
     return problems;
 }
 
+// What is wrong with a top-level window of fixed size: a size the user can
+// change, a maximise button, no close button, a place off the centre of its
+// screen (the frame included, where a window manager gives it one).
+inline QStringList fixedWindowProblems(const QWidget *window)
+{
+    QStringList problems;
+    const QString name = window->objectName();
+    if (window->minimumSize() != window->maximumSize() || window->size() != window->minimumSize())
+        problems << name + " can be resized";
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (flags.testFlag(Qt::WindowMaximizeButtonHint))
+        problems << name + " can be maximised";
+    if (!flags.testFlag(Qt::WindowCloseButtonHint))
+        problems << name + " has no close button";
+    const QPoint offCentre =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    if (offCentre.manhattanLength() > 1)
+        problems << QStringLiteral("%1 sits %2,%3 off the centre of its screen")
+                        .arg(name)
+                        .arg(offCentre.x())
+                        .arg(offCentre.y());
+    return problems;
+}
+
 // The names of the controls that Tab brings the focus to, starting after the
 // focused one and ending when the focus comes back to it.
 inline QStringList tabOrder(const QWidget *window)
@@ -136,6 +161,10 @@ class MarkingTranslator final : public QTranslator
 {
 public:
     static QString marked(const QString &text) { return u'\u2039' + text + u'\u203a'; }
+    static bool isMarked(const QString &text)
+    {
+        return text.startsWith(u'\u2039') && text.endsWith(u'\u203a');
+    }
 
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
@@ -154,7 +183,7 @@ inline QStringList unmarkedTexts(const QWidget *root, const QSet<QString> &exemp
     QStringList unmarked;
     const auto check = [&unmarked](const QWidget *widget, const QString &text) {
         const QString shown = text.trimmed();
-        if (!shown.isEmpty() && !(shown.startsWith(u'\u2039') && shown.endsWith(u'\u203a')))
+        if (!shown.isEmpty() && !MarkingTranslator::isMarked(shown))
             unmarked << widget->objectName() + ": " + shown.left(40);
     };
     for (const QWidget *widget : root->findChildren<QWidget *>()) {

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/choicebutton.h"
 
+#include "ui/buttonkeys.h"
 #include "ui/captionframe.h"
 #include "ui/cues.h"
-#include "ui/enterkey.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace Zentrova {
@@ -21,11 +20,8 @@ ChoiceButton::ChoiceButton(const QString &caption, QWidget *parent) : QAbstractB
 
 void ChoiceButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool space = event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier);
     // A cast from the keyboard takes the focus along, and its cue with it.
-    if (space || Look::isPlainEnter(event))
-        window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    if (!Look::clickOnEnter(this, event))
+    if (!takeButtonKey(this, event))
         QAbstractButton::keyPressEvent(event);
 }
 

@@ -9,18 +9,18 @@
 #include "ui/centring.h"
 #include "ui/fonts.h"
 #include "ui/linkbutton.h"
-#include "ui/main/brandbanner.h"
 #include "ui/main/choicebutton.h"
 #include "ui/main/diebutton.h"
 #include "ui/main/readingpage.h"
-#include "ui/main/readingtabs.h"
+#include "ui/main/readingtabbar.h"
+#include "ui/main/tabpane.h"
+#include "ui/openwebpage.h"
 #include "ui/palette.h"
 #include "ui/pixmaps.h"
 #include "ui/pushbutton.h"
 #include "ui/side/aboutdialog.h"
 #include "ui/textfit.h"
 #include "ui/twips.h"
-#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/siteaddresses.h"
 
@@ -126,13 +126,13 @@ void MainWindow::buildWindow()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_forumLink = linkButton(client, QStringLiteral("forumLink"),
-                             //: %1 is the web site host name, e.g. www.example.org (a link text)
-                             tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
-                                "Visit %1 Now.")
-                                 .arg(siteHost(MainSiteAddress)));
-    Look::place(m_forumLink, 1207, 30, 5190, 435);
-    connect(m_forumLink, &LinkButton::clicked, this, &MainWindow::openHomePage);
+    m_homePageLink = linkButton(client, QStringLiteral("homePageLink"),
+                                //: %1 is the web site host name, e.g. www.example.org (a link text)
+                                tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
+                                   "Visit %1 Now.")
+                                    .arg(siteHost(MainSiteAddress)));
+    Look::place(m_homePageLink, 1207, 30, 5190, 435);
+    connect(m_homePageLink, &LinkButton::clicked, this, [this] { openLink(Link::HomePage); });
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
@@ -234,13 +234,9 @@ void MainWindow::buildReadingView()
     Look::useDesktopColours(m_readingTabPane);
     Look::place(m_readingTabPane, 45, 120, 7425, 3700);
     connect(m_readingTabs, &QTabBar::currentChanged, this, &MainWindow::showSelectedPage);
-    // Clicking the selected tab changes nothing in the bar, yet brings its
-    // page: after a comprehensive cast the planet page is in front whatever
-    // tab is selected.
-    connect(m_readingTabs, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index == m_readingTabs->currentIndex())
-            showSelectedPage();
-    });
+    // After a comprehensive cast the planet page is in front whatever tab is
+    // selected: choosing the selected tab again brings its page.
+    connect(m_readingTabs, &ReadingTabBar::selectedTabChosen, this, &MainWindow::showSelectedPage);
 
     m_readingPages = new QStackedWidget(m_readingView);
     m_readingPages->setObjectName(QStringLiteral("readingPages"));
@@ -301,8 +297,9 @@ void MainWindow::buildBrandBand()
     // Of two links in one place the later one lies on top until the start-up
     // draw decides.
     m_brandLinks->setCurrentWidget(m_fullBrandingLink);
-    connect(m_coBrandingLink, &LinkButton::clicked, this, &MainWindow::openCoBrandingPage);
-    connect(m_fullBrandingLink, &LinkButton::clicked, this, &MainWindow::openFullBrandingPage);
+    connect(m_coBrandingLink, &LinkButton::clicked, this, [this] { openLink(Link::CoBranding); });
+    connect(m_fullBrandingLink, &LinkButton::clicked, this,
+            [this] { openLink(Link::FullBranding); });
 }
 
 void MainWindow::buildMenus()
@@ -332,19 +329,19 @@ void MainWindow::buildMenus()
     QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     addAction(helpMenu, QStringLiteral("actionOnlineHelp"), tr("&Online Help"),
-              [this] { openOnlineHelp(); });
+              [this] { openLink(Link::OnlineHelp); });
     addAction(helpMenu, QStringLiteral("actionVisitUsOnline"), tr("&Visit Us Online"),
-              [this] { openHomePage(); });
+              [this] { openLink(Link::HomePage); });
     helpMenu->addSeparator();
     addAction(helpMenu, QStringLiteral("actionCheckForUpdate"), tr("Check for Software &Update"),
-              [this] { openDownloadPage(); });
+              [this] { openLink(Link::Download); });
     helpMenu->addSeparator();
     addAction(
         helpMenu, QStringLiteral("actionAbout"), tr("&About Software"), [this] { showAbout(); },
         QAction::AboutRole);
 
     addAction(menuBar(), QStringLiteral("actionDonate"), tr("&Donate"),
-              [this] { openDonatePage(); });
+              [this] { openLink(Link::Donate); });
 }
 
 void MainWindow::buildTabOrder()
@@ -352,7 +349,7 @@ void MainWindow::buildTabOrder()
     // The tabs come right after the button that leaves the reading, before
     // the links outside the views.
     QList<QWidget *> order(m_choices.begin(), m_choices.end());
-    order << m_castAgainButton << m_readingTabs << m_forumLink << m_coBrandingLink
+    order << m_castAgainButton << m_readingTabs << m_homePageLink << m_coBrandingLink
           << m_fullBrandingLink;
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));
@@ -365,11 +362,10 @@ void MainWindow::showDiceView()
     m_views->setCurrentWidget(m_diceView);
 }
 
-void MainWindow::chooseBrandBanner()
+void MainWindow::setBrandBanner(BrandBanner banner)
 {
-    m_brandLinks->setCurrentWidget(
-        brandBannerFor(m_platform.random().next()) == BrandBanner::FullBranding ? m_fullBrandingLink
-                                                                                : m_coBrandingLink);
+    m_brandLinks->setCurrentWidget(banner == BrandBanner::FullBranding ? m_fullBrandingLink
+                                                                       : m_coBrandingLink);
 }
 
 void MainWindow::castReading(Reading reading)
@@ -423,34 +419,9 @@ void MainWindow::showAbout()
     about.exec();
 }
 
-void MainWindow::openOnlineHelp()
+void MainWindow::openLink(Link link)
 {
-    openWebPage(m_platform, this, linkAddress(Link::OnlineHelp));
-}
-
-void MainWindow::openHomePage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::HomePage));
-}
-
-void MainWindow::openDownloadPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::Download));
-}
-
-void MainWindow::openDonatePage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::Donate));
-}
-
-void MainWindow::openCoBrandingPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::CoBranding));
-}
-
-void MainWindow::openFullBrandingPage()
-{
-    openWebPage(m_platform, this, linkAddress(Link::FullBranding));
+    openWebPage(m_platform, this, linkAddress(link));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

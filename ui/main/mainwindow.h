@@ -3,7 +3,8 @@
 // line, the promotional band and the menus.
 #pragma once
 
-#include "reading/readingchoice.h"
+#include "reading/reading.h"
+#include "ui/main/brandbanner.h"
 #include "ui/main/pictureset.h"
 
 #include <QMainWindow>
@@ -13,13 +14,14 @@
 class QAbstractButton;
 class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace Zentrova {
 
 class LinkButton;
 class Platform;
 class ReadingPage;
+class ReadingTabBar;
+enum class Link;
 
 class MainWindow final : public QMainWindow
 {
@@ -32,8 +34,8 @@ public:
     ~MainWindow() override;
 
     // Brings one of the two promotional links to the front for the whole
-    // run; the start-up sequence calls it once, right after showing the window.
-    void chooseBrandBanner();
+    // run; start-up draws which, once, right after showing the window.
+    void setBrandBanner(BrandBanner banner);
 
 signals:
     // The window has been closed; the program goes on to its farewell.
@@ -47,12 +49,6 @@ private slots:
     void showSelectedPage();
 
     void showAbout();
-    void openOnlineHelp();
-    void openHomePage();
-    void openDownloadPage();
-    void openDonatePage();
-    void openCoBrandingPage();
-    void openFullBrandingPage();
 
 private:
     void buildWindow();
@@ -64,6 +60,7 @@ private:
     void castReading(Reading reading);
     void castDice();
     void showDiceView();
+    void openLink(Link link);
 
     Platform &m_platform;
 
@@ -71,7 +68,7 @@ private:
     PictureSet m_planetPictures;
     PictureSet m_zodiacSignPictures;
 
-    LinkButton *m_forumLink = nullptr;
+    LinkButton *m_homePageLink = nullptr;
     QStackedWidget *m_views = nullptr;
     QWidget *m_diceView = nullptr;
     QWidget *m_readingView = nullptr;
@@ -80,7 +77,7 @@ private:
     std::array<QAbstractButton *, 4> m_choices{};
 
     QWidget *m_readingTabPane = nullptr;
-    QTabBar *m_readingTabs = nullptr;
+    ReadingTabBar *m_readingTabs = nullptr;
     QStackedWidget *m_readingPages = nullptr;
     // In the order of Table, which is also the order of the tabs.
     std::array<ReadingPage *, 3> m_pages{};

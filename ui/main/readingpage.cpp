@@ -98,12 +98,29 @@ void ReadingPage::showRow(const QString &name, const QString &significance, cons
     m_name->setText(name);
     m_name->adjustSize();
     m_significance->setText(significance);
+    // A page out of sight is fitted when it shows: the rows set at start and
+    // by each cast before its view comes up are measured only once seen.
+    m_significanceFitted = false;
+    if (isVisible())
+        fitSignificance();
+    if (m_picture)
+        m_picture->setPixmap(picture);
+}
+
+void ReadingPage::showEvent(QShowEvent *event)
+{
+    if (!m_significanceFitted)
+        fitSignificance();
+    QWidget::showEvent(event);
+}
+
+void ReadingPage::fitSignificance()
+{
+    m_significanceFitted = true;
     if (m_significanceScroll)
         Look::fitText(m_significance, m_significanceScroll->viewport()->size());
     else if (!Look::fitText(m_significance))
         scrollSignificance();
-    if (m_picture)
-        m_picture->setPixmap(picture);
 }
 
 void ReadingPage::scrollSignificance()

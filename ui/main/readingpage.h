@@ -37,7 +37,11 @@ public:
     // Both halves shown again, with one pip.
     void resetHalves(const QPixmap &onePip);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fitSignificance();
     void scrollSignificance();
 
     QLabel *m_name;
@@ -45,6 +49,8 @@ private:
     // Made when a significance does not fit its place even in the smallest
     // readable font: the text then scrolls.
     QScrollArea *m_significanceScroll = nullptr;
+    // Whether the significance shown has been fitted to its place.
+    bool m_significanceFitted = false;
     std::array<QLabel *, 2> m_halves{};
     QLabel *m_picture = nullptr;
 };

@@ -9,14 +9,15 @@
 #include "ui/cues.h"
 #include "ui/fonts.h"
 #include "ui/linkbutton.h"
+#include "ui/openwebpage.h"
 #include "ui/palette.h"
 #include "ui/pixmaps.h"
 #include "ui/pushbutton.h"
-#include "ui/side/referralbox.h"
+#include "ui/side/referrallineedit.h"
+#include "ui/side/referraltextedit.h"
 #include "ui/side/sidelook.h"
 #include "ui/textfit.h"
 #include "ui/twips.h"
-#include "ui/webpage.h"
 #include "web/links.h"
 #include "web/referral.h"
 #include "web/siteaddresses.h"
@@ -139,7 +140,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 } // namespace
 
-FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
+FarewellWindow::FarewellWindow(Platform &platform, int supportMessage, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           // Above every ordinary window, the browser opened from its links too.
@@ -183,7 +184,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     SideLook::sizeToText(titleLabel, Look::px(7185));
 
     m_supportMessageLabel =
-        makeLabel(this, QStringLiteral("supportMessageLabel"), QString(), Look::uiFont(9.75, true));
+        makeLabel(this, QStringLiteral("supportMessageLabel"),
+                  supportMessages().value(supportMessage), Look::uiFont(9.75, true));
     m_supportMessageLabel->setWordWrap(true);
     m_supportMessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::place(m_supportMessageLabel, 120, 840, 6975, 1095);
@@ -204,8 +206,8 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     Look::place(invitationLabel, 120, 360, 3495, 3855);
     Look::fitText(invitationLabel);
 
-    auto *softwaresLink = new LinkButton(tr("Click Here To Visit Quorvane Softwares"),
-                                         downloadGroup, LinkButton::Keys::SpaceOnly);
+    auto *softwaresLink =
+        new LinkButton(tr("Click Here To Visit Quorvane Softwares"), downloadGroup);
     softwaresLink->setObjectName(QStringLiteral("softwaresLink"));
     softwaresLink->setFont(Look::uiFont(9, true, true));
     Look::setTextColour(softwaresLink, Yellow);
@@ -220,9 +222,6 @@ FarewellWindow::FarewellWindow(Platform &platform, QWidget *parent)
     connect(m_visitForumCheckBox, &QCheckBox::toggled, this, &FarewellWindow::visitForum);
     connect(softwaresLink, &LinkButton::clicked, this, &FarewellWindow::openSoftwaresPage);
 
-    // The program seeds the random source before it opens this window.
-    m_supportMessageLabel->setText(
-        supportMessages().at(supportMessageIndex(m_platform.random().next())));
     Look::fitText(m_supportMessageLabel);
     Look::centreOnScreen(this);
 }

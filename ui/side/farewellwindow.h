@@ -27,7 +27,9 @@ class FarewellWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(FarewellWindow)
 
 public:
-    explicit FarewellWindow(Platform &platform, QWidget *parent = nullptr);
+    // Shows support message supportMessage (an index into supportMessages())
+    // for as long as it is open.
+    FarewellWindow(Platform &platform, int supportMessage, QWidget *parent = nullptr);
 
     // One of them, drawn at random, is shown each time the window opens.
     static QStringList supportMessages();

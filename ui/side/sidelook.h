@@ -1,27 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Label sizing, fonts and buttons shared by the farewell and about windows.
+// Label sizing and fonts shared by the farewell and about windows.
 #pragma once
 
 #include <QFont>
-#include <QPushButton>
 
 class QWidget;
-
-namespace Zentrova {
-
-// A push button with a flat face of its palette's button colour inside the
-// style's border, caption and focus cue, never tinted as a dialog's default
-// button is by the style.
-class FlatFaceButton final : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-} // namespace Zentrova
 
 namespace Zentrova::SideLook {
 

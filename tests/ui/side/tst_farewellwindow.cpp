@@ -4,10 +4,9 @@
 #include "layoutchecks.h"
 #include "recordingplatform.h"
 
-#include "platform/seededrandom.h"
 #include "platform/version.h"
 #include "ui/side/farewellwindow.h"
-#include "ui/side/referralbox.h"
+#include "ui/side/referraltextedit.h"
 #include "web/links.h"
 #include "web/referral.h"
 
@@ -52,13 +51,12 @@ private slots:
     void init();
     void cleanup();
 
-    void opens_topmostWithExitFocusedAndEntriesShowingPlaceholders();
+    void opens_topmostCentredWithExitFocusedAndEntriesShowingPlaceholders();
     void controls_lieInsideTheirFramesApartWithTextsThatFit();
     void controls_tellScreenReadersWhatTheyAreAndDo();
     void texts_goThroughTranslationAndChecksUseThem();
     void supportMessage_picksMessageByQuarterOfDraw_data();
     void supportMessage_picksMessageByQuarterOfDraw();
-    void supportMessage_comesFromTheSeededSource();
 
     void tab_visitsControlsInFormOrderIncludingHiddenMessageBox();
     void placeholders_clearOnFocusAndReturnWhenLeftEmpty();
@@ -113,7 +111,8 @@ void TestFarewellWindow::cleanup()
 
 FarewellWindow *TestFarewellWindow::openWindow()
 {
-    m_window = new FarewellWindow(*m_platform);
+    // The first message, the longest.
+    m_window = new FarewellWindow(*m_platform, 0);
     m_window->show();
     QApplication::setActiveWindow(m_window);
     if (!QTest::qWaitForWindowActive(m_window))
@@ -155,16 +154,14 @@ void TestFarewellWindow::verifyInputProblem(const QString &text) const
     QVERIFY(m_platform->opened.isEmpty());
 }
 
-void TestFarewellWindow::opens_topmostWithExitFocusedAndEntriesShowingPlaceholders()
+void TestFarewellWindow::opens_topmostCentredWithExitFocusedAndEntriesShowingPlaceholders()
 {
     openWindow();
     QCOMPARE(m_window->windowTitle(), titleWithVersion());
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    const Qt::WindowFlags flags = m_window->windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    const QStringList problems = fixedWindowProblems(m_window);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(QApplication::focusWidget(), control("exitButton"));
 
     // The site named to the user is the host, as it would be typed.
@@ -187,8 +184,6 @@ void TestFarewellWindow::opens_topmostWithExitFocusedAndEntriesShowingPlaceholde
 
 void TestFarewellWindow::controls_lieInsideTheirFramesApartWithTextsThatFit()
 {
-    // The longest of the messages that the window may show.
-    m_platform->useScript({0.0});
     openWindow();
     const QStringList problems = layoutProblems(m_window, {"messageEdit"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -265,16 +260,6 @@ void TestFarewellWindow::supportMessage_picksMessageByQuarterOfDraw()
     QFETCH(double, draw);
     QFETCH(int, index);
     QCOMPARE(FarewellWindow::supportMessageIndex(draw), index);
-}
-
-void TestFarewellWindow::supportMessage_comesFromTheSeededSource()
-{
-    m_platform->useScript({0.75, 0.0});
-    openWindow();
-    QCOMPARE(control<QLabel>("supportMessageLabel")->text(),
-             FarewellWindow::supportMessages().at(3));
-    // The program seeds the source before it opens the window.
-    QCOMPARE(static_cast<ScriptedRandom &>(m_platform->random()).seedings, 0);
 }
 
 void TestFarewellWindow::tab_visitsControlsInFormOrderIncludingHiddenMessageBox()
@@ -537,9 +522,11 @@ void TestFarewellWindow::softwaresLink_opensSoftwaresPageAndWindowStays()
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(m_platform->opened, QList<QUrl>{softwares});
 
+    // The window has no default button: Enter opens the link, as Space does.
     link->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(link, Qt::Key_Space);
-    QCOMPARE(m_platform->opened, (QList<QUrl>{softwares, softwares}));
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(link, key);
+    QCOMPARE(m_platform->opened, QList<QUrl>(4, softwares));
     QVERIFY(m_window->isVisible());
 }
 

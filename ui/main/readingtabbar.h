@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The tabs of a comprehensive reading: a tab row no taller than the room
-// above the pages, over a pane framed as a tab widget frames its pages. The
-// pages are not the pane's children; they lie over it.
+// above the pages.
 #pragma once
 
 #include <QTabBar>
-#include <QWidget>
 
 namespace Zentrova {
 
@@ -19,32 +17,20 @@ class ReadingTabBar final : public QTabBar
 public:
     explicit ReadingTabBar(int rowHeight, QWidget *parent = nullptr);
 
+signals:
+    // The selected tab was chosen again, by a left click on it or by Space
+    // or Enter while the bar has the focus. The selection does not change,
+    // yet a page other than the tab's may be in front.
+    void selectedTabChosen();
+
 protected:
     QSize tabSizeHint(int index) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
     int m_rowHeight;
-};
-
-class TabPane final : public QWidget
-{
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TabPane)
-
-public:
-    // Takes tabs as its child, along its top edge.
-    explicit TabPane(QTabBar *tabs, QWidget *parent = nullptr);
-
-protected:
-    bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void placeTabs();
-
-    QTabBar *m_tabs;
 };
 
 } // namespace Zentrova

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/webpage.h"
+#include "ui/openwebpage.h"
 
 #include "platform/platform.h"
 
