@@ -12,7 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core python3-pil
-    xvfb xdotool imagemagick
+    xvfb xdotool imagemagick weston qt6-wayland
     dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev libxcb-xtest0-dev valgrind
     openbox xclip
     clang libclang-rt-dev
