@@ -400,9 +400,14 @@ void TestSettingsStore::storeInAFolderThatCannotBeMade_refusesTheWriteAndSaysWhy
 
 void TestSettingsStore::writeThatWouldPassTheLimit_isRefusedAndTheFileKept()
 {
-    // QSettings writes a list back with a space after each comma.
-    QByteArray ini("[Settings]\nDuration=2026-11-01\n[Other]\nlist=a");
-    ini += QByteArray(",a").repeated((UserSettingsStore::MaxFileSize - ini.size() - 1) / 2) + '\n';
+    // QSettings writes a list back with a space after each comma: a
+    // thousand of them take a file just under the limit past it. (A long
+    // value fills the rest; a list that long would take minutes to write in
+    // the sanitized build.)
+    const QByteArray list = "list=a" + QByteArray(",a").repeated(1000) + '\n';
+    QByteArray ini("[Settings]\nDuration=2026-11-01\n[Other]\npad=");
+    ini += QByteArray(UserSettingsStore::MaxFileSize - ini.size() - list.size() - 100, 'x');
+    ini += '\n' + list;
     QCOMPARE_LE(ini.size(), UserSettingsStore::MaxFileSize);
     writeFile(m_path, ini);
     UserSettingsStore store(m_path);
