@@ -12,34 +12,36 @@
 # window, and Weston hands the keys to the program over the Wayland
 # protocol. The program has no X connection (no DISPLAY): its windows are
 # found in its own protocol log (WAYLAND_DEBUG=client), where each top-level
-# window is an xdg_toplevel with the program's title, and what they show in
+# window is an xdg_toplevel with the program's app id, and what they show in
 # screenshots of Weston's output.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 SHOTS="${2:-}"
 SOCKET=zentrova-e2e
 
-# The protocol ids of the program's top-level windows now shown with the
-# title, from its protocol log, oldest first. Qt destroys a window's
-# xdg_toplevel when it hides the window.
-toplevels() { # title
+# The protocol ids of the program's top-level windows now shown, from its
+# protocol log, oldest first: each carries the program's app id, which
+# follows neither the language nor the version, as its title does. Qt
+# destroys a window's xdg_toplevel when it hides the window.
+APP_ID=org.quorvane.Zentrova
+toplevels() {
     sed -nE 's/.*get_toplevel\(new id xdg_toplevel@([0-9]+)\).*/new \1/p
-             s/.*xdg_toplevel@([0-9]+)\.set_title\("(.*)"\)$/title \1 \2/p
+             s/.*xdg_toplevel@([0-9]+)\.set_app_id\("(.*)"\)$/app \1 \2/p
              s/.*xdg_toplevel@([0-9]+)\.destroy\(\).*/gone \1/p' "$STDERR" |
-        awk -v title="$1" '
+        awk -v app="$APP_ID" '
             $1 == "new" { order[++n] = $2; shown[$2] = "" }
-            $1 == "title" { id = $2; $1 = $2 = ""; sub(/^  /, ""); shown[id] = $0 }
+            $1 == "app" { shown[$2] = $3 }
             $1 == "gone" { delete shown[$2] }
-            END { for (i = 1; i <= n; i++) if (shown[order[i]] == title) print order[i] }'
+            END { for (i = 1; i <= n; i++) if (shown[order[i]] == app) print order[i] }'
 }
-shown_count() { toplevels "$1" | sort -u | wc -l; }
-count_is() { [ "$(shown_count "$1")" -eq "$2" ]; }
+shown_count() { toplevels | sort -u | wc -l; }
+count_is() { [ "$(shown_count)" -eq "$1" ]; }
 # A popup menu open: its xdg_popup made and not yet destroyed.
 popups() { grep -cE 'get_popup\(new id|xdg_popup@[0-9]+\.destroy\(\)' "$STDERR"; }
 popup_opened_since() { [ $(($(popups) - $1)) -eq 1 ]; }
 
 # What Weston shows, and how many pixels of it have a colour.
-screen() { import -window "$compositor" "$@" 2>/dev/null; }
+screen() { grab "$compositor" "$@"; }
 pixels_of() { # #RRGGBB
     screen -depth 8 -format %c histogram:info:- | awk -v colour="$1" '$3 == colour { n += $1 } END { print n + 0 }'
 }
@@ -82,8 +84,8 @@ weston --backend=x11-backend.so --shell=kiosk-shell.so --socket="$SOCKET" --no-c
     --idle-time=0 --width=1024 --height=768 >"$WORK/weston.log" 2>&1 &
 pids+=($!)
 compositor=""
-if wait_until 20 test -S "$XDG_RUNTIME_DIR/$SOCKET"; then
-    compositor=$(wait_until 20 xdotool search --class weston >/dev/null &&
+if wait_for "Weston's socket" test -S "$XDG_RUNTIME_DIR/$SOCKET"; then
+    compositor=$(wait_for "Weston's window" xdotool search --class weston >/dev/null &&
         xdotool search --class weston | head -n 1)
 fi
 if [ -z "$compositor" ]; then
@@ -93,13 +95,14 @@ if [ -z "$compositor" ]; then
 fi
 
 launch env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET" WAYLAND_DEBUG=client
-check "the main window opens as a Wayland window titled \"$MAIN_TITLE\"" \
-    wait_until 20 count_is "$MAIN_TITLE" 1
-main_toplevel=$(toplevels "$MAIN_TITLE" | head -n 1)
-check "... and not as an X window" bash -c "! xdotool search --name '^$MAIN_TITLE\$' | grep -q ."
+check "the main window opens as a Wayland window" wait_for "the main window" count_is 1
+main_toplevel=$(toplevels | head -n 1)
+check "titled \"$MAIN_TITLE\"" \
+    grep -qF "xdg_toplevel@$main_toplevel.set_title(\"$MAIN_TITLE\")" "$STDERR"
+check "... and not as an X window" bash -c "! xdotool search --class '^zentrova\$' | grep -q ."
 check "the first start stores today's date" stored_date_is "$TODAY"
 # The dice view's choice frames are pink; the reading view has none.
-check "Weston shows the dice view" wait_until 10 shows_colour "#FF8080"
+check "Weston shows the dice view" wait_for "the dice view" shows_colour "#FF8080"
 shot dice-view
 menu_titles="$(find_menu_titles)"
 check "the main window shows its menu bar: File, Help, Donate" \
@@ -108,10 +111,10 @@ check "the main window shows its menu bar: File, Help, Donate" \
 # Tab leads to the first choice, Planet; Return casts.
 keys "$compositor" Tab Return
 check "Tab and Return on the first choice cast: the reading replaces the choices" \
-    wait_until 5 lacks_colour "#FF8080"
+    wait_for "the reading" lacks_colour "#FF8080"
 shot reading
 keys "$compositor" alt+c
-check "Alt+C casts again: the choices are back" wait_until 5 shows_colour "#FF8080"
+check "Alt+C casts again: the choices are back" wait_for "the dice view" shows_colour "#FF8080"
 
 # A menu is a popup, which Weston dismisses at once when a key opened it (it
 # grants a popup's grab to a click, not to a key): a click on the menu's
@@ -121,18 +124,18 @@ open_menu() { # title-number entry-key
     read -r x y < <(sed -n "$1p" <<<"$menu_titles")
     before=$(popups)
     xdotool mousemove --window "$compositor" "$x" "$y" click 1
-    wait_until 5 popup_opened_since "$before" && keys "$compositor" "$2"
+    wait_for "menu $1 to open" popup_opened_since "$before" && keys "$compositor" "$2"
 }
 open_menu 2 a
-check "Help > About Software opens the about window" wait_until 10 count_is "$MAIN_TITLE" 2
+check "Help > About Software opens the about window" wait_for "the about window" count_is 2
 shot about
 keys "$compositor" Escape
-check "Esc closes it" wait_until 10 count_is "$MAIN_TITLE" 1
+check "Esc closes it" wait_for "the about window to close" count_is 1
 
 open_menu 1 x
-main_gone() { ! toplevels "$MAIN_TITLE" | grep -qx "$main_toplevel"; }
-check "File > Exit closes the main window" wait_until 10 main_gone
-check "... and shows the farewell window" wait_until 10 count_is "$MAIN_TITLE" 1
+main_gone() { ! toplevels | grep -qx "$main_toplevel"; }
+check "File > Exit closes the main window" wait_for "the main window to close" main_gone
+check "... and shows the farewell window" wait_for "the farewell window" count_is 1
 shot farewell
 keys "$compositor" alt+x
 check "Exit on the farewell window ends the program with status 0" ends_with_status_zero "$program"
