@@ -14,7 +14,7 @@ PACKAGES=(
     fonts-dejavu-core python3-pil
     xvfb xdotool imagemagick weston qt6-wayland
     dpkg-dev lintian desktop-file-utils appstream libxcb-damage0-dev libxcb-xtest0-dev valgrind
-    openbox xclip
+    openbox xclip x11-utils
     clang libclang-rt-dev
 )
 
