@@ -23,7 +23,7 @@ PACKAGES=(
     cmake ninja-build ccache dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    qt6-translations-l10n wine64 wine fonts-wine nsis
+    qt6-translations-l10n wine64 wine fonts-wine nsis locales python3-pil
 )
 
 as_root() {
