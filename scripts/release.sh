@@ -60,6 +60,9 @@ main() {
     QT_VERSION="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
     build_qt
     reproducible_environment
+    # From scratch: nothing of an earlier build, such as resource data
+    # stamped with an earlier commit's time, slips into the release.
+    rm -rf "$LINUX_BUILD" "$WINDOWS_BUILD"
     if [ -n "${ZENTROVA_SIGN_PKCS12:-}" ]; then
         echo "Signing the Windows executables with $ZENTROVA_SIGN_PKCS12"
     else
