@@ -8,7 +8,7 @@
 #
 # Reproducible: two runs on one commit give the same bytes, from any checkout
 # path and at any time. Every time recorded is the last commit's
-# (SOURCE_DATE_EPOCH, exported for the whole build: rcc, CPack and makensis
+# (SOURCE_DATE_EPOCH, exported for the whole build: rcc and CPack's archives
 # read it), in UTC; paths are mapped out by the build (cmake/Reproducible.cmake).
 #
 # Signing: with a code-signing certificate named in the environment,
@@ -18,7 +18,7 @@
 set -euo pipefail
 # setup.sh's install_missing and ROOT; the Windows Qt and its cross builds.
 source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
-PACKAGES+=(build-essential libgl-dev osslsigncode)
+PACKAGES+=(build-essential libgl-dev osslsigncode strip-nondeterminism)
 DIST="$(realpath -m "${1:-$ROOT/dist}")"
 LINUX_BUILD="$ROOT/build-release"
 WINDOWS_BUILD="$ROOT/build-release-windows"
@@ -45,6 +45,9 @@ build_windows() {
     configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
     cmake --build "$WINDOWS_BUILD" -j "$JOBS"
     cpack --config "$WINDOWS_BUILD/CPackConfig.cmake" -G "NSIS;ZIP" -B "$WINDOWS_BUILD/packages" >/dev/null
+    # CPack writes the .zip's files in the order the file system lists them,
+    # which differs between file systems: strip-nondeterminism sorts them.
+    strip-nondeterminism --type zip "$WINDOWS_BUILD"/packages/*.zip >/dev/null
 }
 
 collect() {
