@@ -63,9 +63,17 @@ main() {
     QT_VERSION="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
     build_qt
     reproducible_environment
-    # From scratch: nothing of an earlier build, such as resource data
-    # stamped with an earlier commit's time, slips into the release.
-    rm -rf "$LINUX_BUILD" "$WINDOWS_BUILD"
+    # A build made for another commit's time starts again from scratch: its
+    # resource data would keep that time (rcc runs again only when a picture
+    # or a translation changes).
+    local build
+    for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
+        if [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+            rm -rf "$build"
+            mkdir -p "$build"
+            echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
+        fi
+    done
     if [ -n "${ZENTROVA_SIGN_PKCS12:-}" ]; then
         echo "Signing the Windows executables with $ZENTROVA_SIGN_PKCS12"
     else
