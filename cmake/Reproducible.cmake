@@ -15,8 +15,9 @@ if(MINGW)
     add_link_options(-Wl,--no-insert-timestamp)
 endif()
 
-# Times: whatever records one (CPack's archives, the Windows installer, rcc's
-# resource data) takes SOURCE_DATE_EPOCH from the environment. Without one
+# Times: whatever records one (CPack's .deb and .zip, rcc's resource data)
+# takes SOURCE_DATE_EPOCH from the environment; the Windows installer records
+# none (packaging/windows/NSIS.template.in). Without one
 # there, the time of the last commit stands in for CPack; rcc runs during the
 # build and reads it from the build's environment, so scripts/release.sh
 # exports it for the whole build.

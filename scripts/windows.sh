@@ -3,11 +3,13 @@
 # Builds the Windows release on Debian 12: installs what is missing, builds
 # Qt for Windows from Debian's qt6-base source (once; it is kept under
 # ~/.cache/zentrova), cross-builds Zentrova with its unit and widget tests
-# into build-windows/, and makes the installer. The last line printed is the
-# installer's path.
+# into build-windows/, and has CPack make the installer from the install
+# rules (packaging/windows/). The last line printed is the installer's path.
 #
 #   scripts/windows.sh            everything
 #   scripts/windows.sh --qt-only  only the cross-built Qt; prints its prefix
+#
+# scripts/release.sh sources it for build_qt and configure_windows.
 set -euo pipefail
 
 # Reuses setup.sh's install_missing with the list below.
@@ -21,7 +23,7 @@ PACKAGES=(
     cmake ninja-build ccache dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 wine fonts-wine nsis
+    qt6-translations-l10n wine64 wine fonts-wine nsis locales python3-pil
 )
 
 as_root() {
@@ -121,87 +123,33 @@ build_qt() {
     touch "$stamp"
 }
 
-# Cross-builds the program and its unit and widget tests. CTest runs the
-# tests under Wine (tests/windows/wine.sh).
-build_zentrova() {
-    "$QT_PREFIX/bin/qt-cmake" -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
+# Configures a cross build of the program in the folder given, with the
+# further CMake arguments given.
+configure_windows() { # build-dir cmake-arguments...
+    local build_dir="$1"
+    shift
+    "$QT_PREFIX/bin/qt-cmake" -S "$ROOT" -B "$build_dir" -G Ninja \
         -DCMAKE_BUILD_TYPE=Release -DZENTROVA_WERROR=ON \
         -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
         -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tests/windows/wine.sh;$QT_PREFIX" >/dev/null
+        "$@" >/dev/null
+}
+
+# Cross-builds the program and its unit and widget tests. CTest runs the
+# tests under Wine (tests/windows/wine.sh).
+build_zentrova() {
+    configure_windows "$BUILD_DIR" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tests/windows/wine.sh;$QT_PREFIX"
     cmake --build "$BUILD_DIR" -j "$JOBS"
 }
 
-# The program's folder as installed: zentrova.exe and the files of
-# packaging/windows/files.txt, with a note on Qt's source.
-stage() {
-    local stage="$BUILD_DIR/stage" origin path folder name from
-    local qtsource="${QT_PREFIX%/prefix}"
-    rm -rf "$stage"
-    mkdir -p "$stage"
-    cp "$BUILD_DIR/zentrova.exe" "$stage/"
-    x86_64-w64-mingw32-strip "$stage/zentrova.exe"
-    while read -r origin path folder name; do
-        case "$origin" in
-        '' | '#'*) continue ;;
-        qt) from="$QT_PREFIX/$path" ;;
-        qtsource) from="$qtsource/$path" ;;
-        mingw) from="$(x86_64-w64-mingw32-g++-posix -print-file-name="$path")" ;;
-        hostqt) from="/usr/share/qt6/translations/$path" ;;
-        packaging) from="$ROOT/packaging/windows/$path" ;;
-        source) from="$ROOT/$path" ;;
-        *) echo "packaging/windows/files.txt: unknown origin $origin" >&2; return 1 ;;
-        esac
-        name="$stage/$folder/${name:-$(basename "$path")}"
-        mkdir -p "$stage/$folder"
-        cp "$from" "$name" || { echo "missing: $from" >&2; return 1; }
-        case "$name" in
-        *.dll) x86_64-w64-mingw32-strip --strip-unneeded "$name" ;;
-        esac
-    done <"$ROOT/packaging/windows/files.txt"
-    cat >"$stage/licenses/qt/SOURCE.txt" <<NOTE
-Zentrova for Windows uses the Qt libraries (Qt6Core, Qt6Gui, Qt6Widgets and
-the plugins beside them) under the GNU Lesser General Public License 3.0
-(LGPL-3.0-only.txt); you may replace these DLLs with your own build of Qt.
-
-They were built unchanged from Debian's qt6-base source package, version
-$QT_VERSION: "apt-get source qt6-base=$QT_VERSION" on Debian 12 fetches it,
-and https://sources.debian.org/src/qt6-base/$QT_VERSION/ shows it. The
-configure options are in the Zentrova source, scripts/windows.sh.
-NOTE
-    # Windows' own line ends, for Notepad.
-    find "$stage" -name '*.txt' -exec sed -i 's/\r\{0,1\}$/\r/' {} +
-}
-
-# The installer's file lists, from the staged folder: what is installed is
-# exactly what is uninstalled.
-nsis_lists() {
-    local stage="$BUILD_DIR/stage" lists="$BUILD_DIR/nsis" file dir
-    mkdir -p "$lists"
-    : >"$lists/install_files.nsh"
-    : >"$lists/uninstall_files.nsh"
-    (cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) | while read -r file; do
-        dir="$(dirname "$file")"
-        printf 'SetOutPath "$INSTDIR%s"\nFile "%s"\n' \
-            "$([ "$dir" = . ] || echo "\\${dir//\//\\}")" "$stage/$file" >>"$lists/install_files.nsh"
-        printf 'Delete "$INSTDIR\\%s"\n' "${file//\//\\}" >>"$lists/uninstall_files.nsh"
-    done
-    # Folders deepest first, each removed only when empty.
-    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort -r) | while read -r dir; do
-        printf 'RMDir "$INSTDIR\\%s"\n' "${dir//\//\\}" >>"$lists/uninstall_files.nsh"
-    done
-    echo 'SetOutPath "$INSTDIR"' >>"$lists/install_files.nsh"
-}
-
+# The installer, from the install rules: build-windows/zentrova-<version>-setup.exe.
 installer() {
-    local version version4 out
+    local version
     version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")"
-    version4="$version"
-    while [ "$(tr -cd . <<<"$version4" | wc -c)" -lt 3 ]; do version4="$version4.0"; done
-    out="$BUILD_DIR/zentrova-$version-setup.exe"
-    makensis -V2 -DVERSION="$version" -DVERSION4="$version4" -DSTAGE="$BUILD_DIR/stage" \
-        -DFILES="$BUILD_DIR/nsis" -DOUTFILE="$out" "$ROOT/packaging/windows/zentrova.nsi" >&2
-    INSTALLER="$out"
+    (cd "$BUILD_DIR" && cpack -G NSIS >&2)
+    INSTALLER="$BUILD_DIR/zentrova-$version-setup.exe"
+    [ -f "$INSTALLER" ] || { echo "cpack made no $INSTALLER" >&2; return 1; }
 }
 
 main() {
@@ -213,11 +161,9 @@ main() {
         return 0
     fi
     build_zentrova
-    stage
-    nsis_lists
     installer
     echo "$INSTALLER"
 }
 
 # On one line: an edit of this file while it runs cannot change what runs next.
-main "$@"; exit
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then main "$@"; exit; fi

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # What only the Windows build adds to the program: its icon and version
-# information in the executable. The installer is made by scripts/windows.sh.
+# information in the executable. What ships beside it, and the installer,
+# are packaging/windows/'s.
 enable_language(RC)
 set(ZENTROVA_ICO "${PROJECT_SOURCE_DIR}/packaging/windows/zentrova.ico")
 # VERSIONINFO wants four numbers; project(VERSION 1.0) leaves two empty.

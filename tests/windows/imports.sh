@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Fails when zentrova.exe or a DLL the installer ships imports a DLL that is
-# neither shipped nor one of Windows' own (system-dlls.txt): such a program
-# would not start on a clean Windows.
-# Usage: imports.sh STAGED_PROGRAM_FOLDER (build-windows/stage)
+# Fails when zentrova.exe or a DLL the Windows packages ship imports a DLL
+# that is neither shipped nor one of Windows' own (system-dlls.txt): such a
+# program would not start on a clean Windows. What ships is what the Windows
+# build's install rules install, as CPack packs it.
+# Usage: imports.sh WINDOWS_BUILD_FOLDER (build-windows)
 set -uo pipefail
-stage="$1"
+build="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-if [ ! -f "$stage/zentrova.exe" ]; then
-    echo "no Windows build in $stage (scripts/windows.sh makes one): skipped"
+if [ ! -f "$build/zentrova.exe" ]; then
+    echo "no Windows build in $build (scripts/windows.sh makes one): skipped"
     exit 77
 fi
 command -v x86_64-w64-mingw32-objdump >/dev/null || { echo "no x86_64-w64-mingw32-objdump: skipped"; exit 77; }
+stage="$(mktemp -d)"
+trap 'rm -rf "$stage"' EXIT
+cmake --install "$build" --prefix "$stage" --strip >/dev/null || { echo "cmake --install failed"; exit 1; }
 
 lower() { tr '[:upper:]' '[:lower:]'; }
 shipped="$(find "$stage" -iname '*.dll' -printf '%f\n' | lower | sort -u)"

@@ -6,56 +6,20 @@
 # silent uninstall that removes what it installed and keeps the settings.
 # Usage: session.sh build-windows/zentrova-<version>-setup.exe [SCREENSHOT_DIR]
 set -uo pipefail
-INSTALLER="$(realpath "$1")"
-# The installer's name carries the version the build gave the program.
-ZENTROVA_VERSION="$(basename "$INSTALLER" | sed -n 's/^zentrova-\(.*\)-setup\.exe$/\1/p')"
-export ZENTROVA_VERSION
+source "$(dirname "${BASH_SOURCE[0]}")/winelib.sh"
 SHOTS="${2:-}"
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh" "$INSTALLER"
 TITLE="$MAIN_TITLE"
-
-export WINEPREFIX="$WORK/wine" WINEDEBUG="${WINEDEBUG:-err+all,fixme-all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE_LOG="$WORK/wine.log"
-INSTALL_DIR="$WINEPREFIX/drive_c/Program Files/Zentrova"
-SHORTCUT="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zentrova.lnk"
 SETTINGS_KEY='HKCU\Software\Quorvane\zentrova\Settings'
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrova'
-
-wine_cleanup() {
-    wineserver -k 2>/dev/null
-    cleanup
-}
-trap wine_cleanup EXIT
-
-# What Wine printed, shown when something failed.
-finish_with_log() {
-    if [ "$failures" -gt 0 ]; then
-        echo "--- what Wine printed:"
-        tail -n 60 "$WINE_LOG"
-    fi
-    finish
-}
 
 shot() { # name window
     [ -n "$SHOTS" ] && [ -n "$2" ] && import -window "$2" "$SHOTS/windows-$1.png" 2>/dev/null
     return 0
 }
-in_wine() { wine "$@" >>"$WINE_LOG" 2>&1; }
-registry() { wine reg query "$@" 2>>"$WINE_LOG" | tr -d '\r'; }
-no_key() { ! registry "$1" >/dev/null; }
-value_is() { registry "$1" /v "$2" | grep -q "REG_[A-Z_]*[[:space:]]*$3\$"; }
-[ -n "$ZENTROVA_VERSION" ] || { echo "FAIL: not an installer's name: $1"; exit 1; }
 
 start_desktop
-mkdir -p "$WINEPREFIX"
-in_wine wineboot --init
-wineserver -w
-
-started=$(now_ms)
-in_wine "$INSTALLER" /S
-wineserver -w
-echo "installed in $(($(now_ms) - started)) ms"
+make_prefix
+install_silently
 check "/S installs zentrova.exe" test -f "$INSTALL_DIR/zentrova.exe"
 check "the Start menu has its shortcut" test -f "$SHORTCUT"
 check "Apps and features lists it with its version" value_is "$UNINSTALL_KEY" DisplayVersion "$ZENTROVA_VERSION"
@@ -63,13 +27,6 @@ check "... and a quiet uninstall" value_is "$UNINSTALL_KEY" QuietUninstallString
 [ -f "$INSTALL_DIR/zentrova.exe" ] || finish_with_log
 installed="$(cd "$INSTALL_DIR" && find . -type f | sort)"
 
-# The program as a user starts it: from its folder, no Wine path of ours.
-launch_installed() {
-    runs=$((runs + 1))
-    (cd "$INSTALL_DIR" && exec wine "C:\\Program Files\\Zentrova\\zentrova.exe") >>"$WINE_LOG" 2>&1 &
-    program=$!
-    pids+=("$program")
-}
 launch_installed
 main_window=$(wait_window 60 "$TITLE")
 check "the installed program shows its main window \"$TITLE\"" test -n "$main_window"

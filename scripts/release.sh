@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds a release on Debian 12 into dist/: the Debian package, the Windows
+# installer, the portable Windows .zip, and SHA256SUMS for them
+# (`sha256sum -c SHA256SUMS` in dist/ checks a download).
+#
+#   scripts/release.sh [DIST_DIR]
+#
+# Reproducible: two runs on one commit give the same bytes, from any checkout
+# path and at any time. Every time recorded is the last commit's
+# (SOURCE_DATE_EPOCH, exported for the whole build: rcc and CPack's archives
+# read it), in UTC; paths are mapped out by the build (cmake/Reproducible.cmake).
+#
+# Signing: with a code-signing certificate named in the environment,
+#   ZENTROVA_SIGN_PKCS12=cert.pfx ZENTROVA_SIGN_PASSWORD=... [ZENTROVA_SIGN_TIMESTAMP_URL=...]
+# zentrova.exe, the uninstaller and the installer are signed with
+# Authenticode (packaging/windows/sign.sh); without one they stay unsigned.
+set -euo pipefail
+# setup.sh's install_missing and ROOT; the Windows Qt and its cross builds.
+source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
+PACKAGES+=(build-essential libgl-dev osslsigncode strip-nondeterminism)
+DIST="$(realpath -m "${1:-$ROOT/dist}")"
+LINUX_BUILD="$ROOT/build-release"
+WINDOWS_BUILD="$ROOT/build-release-windows"
+
+# One time and one zone for everything built: the last commit's time, in UTC
+# (a .zip records local times), and the usual permissions for what is staged.
+reproducible_environment() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH="$(git -C "$ROOT" log -1 --format=%ct)" ||
+            { echo "not a git checkout: set SOURCE_DATE_EPOCH" >&2; return 1; }
+    fi
+    export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+    umask 022
+}
+
+build_linux() {
+    cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    cmake --build "$LINUX_BUILD" -j "$JOBS"
+    cpack --config "$LINUX_BUILD/CPackConfig.cmake" -G DEB -B "$LINUX_BUILD/packages" >/dev/null
+}
+
+build_windows() {
+    configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+    cpack --config "$WINDOWS_BUILD/CPackConfig.cmake" -G "NSIS;ZIP" -B "$WINDOWS_BUILD/packages" >/dev/null
+    # CPack writes the .zip's files in the order the file system lists them,
+    # which differs between file systems: strip-nondeterminism sorts them.
+    strip-nondeterminism --type zip "$WINDOWS_BUILD"/packages/*.zip >/dev/null
+}
+
+collect() {
+    rm -rf "$DIST"
+    mkdir -p "$DIST"
+    cp "$LINUX_BUILD"/packages/*.deb "$WINDOWS_BUILD"/packages/*-setup.exe \
+        "$WINDOWS_BUILD"/packages/*.zip "$DIST/"
+    (cd "$DIST" && sha256sum -- * >SHA256SUMS)
+}
+
+main() {
+    install_missing
+    QT_VERSION="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
+    build_qt
+    reproducible_environment
+    # A build made for another commit's time starts again from scratch: its
+    # resource data would keep that time (rcc runs again only when a picture
+    # or a translation changes).
+    local build
+    for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
+        if [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+            rm -rf "$build"
+            mkdir -p "$build"
+            echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
+        fi
+    done
+    if [ -n "${ZENTROVA_SIGN_PKCS12:-}" ]; then
+        echo "Signing the Windows executables with $ZENTROVA_SIGN_PKCS12"
+    else
+        echo "No code-signing certificate (ZENTROVA_SIGN_PKCS12): the Windows executables stay unsigned"
+    fi
+    build_linux
+    build_windows
+    collect
+    (cd "$DIST" && ls -l)
+}
+
+main "$@"; exit
