@@ -18,7 +18,8 @@ use_locale() { # de_DE
     mkdir -p "$WORK/locale"
     [ -d "$WORK/locale/$1.UTF-8" ] ||
         localedef -i "$1" -f UTF-8 "$WORK/locale/$1.UTF-8" 2>>"$WINE_LOG" || return 1
-    export LOCPATH="$WORK/locale" LC_ALL="$1.UTF-8" LANG="$1.UTF-8"
+    # For Wine; bash itself does not look there and would warn.
+    export LOCPATH="$WORK/locale" LC_ALL="$1.UTF-8" LANG="$1.UTF-8" 2>/dev/null
 }
 
 # Starts a Windows program and waits for its window with the title (NSIS
