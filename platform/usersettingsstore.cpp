@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QTemporaryFile>
 
 #include <chrono>
@@ -172,14 +173,22 @@ std::optional<QByteArray> UserSettingsStore::textWith(const QString &section, co
     if (!current)
         return std::nullopt;
     // QSettings writes files only: it sets the entry in a copy beside the file.
-    QTemporaryFile copy(m_location + QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(*current) != current->size() || !copy.flush()) {
-        fail(action, copy.errorString());
-        return std::nullopt;
-    }
-    copy.close();
+    // QTemporaryFile keeps its handle open until it is destroyed, and on
+    // Windows that handle keeps QSettings from renaming its new file over the
+    // copy: the copy is closed for good first, and removed here.
+    QString copyName;
     {
-        QSettings settings(copy.fileName(), m_format);
+        QTemporaryFile copy(m_location + QStringLiteral(".XXXXXX"));
+        if (!copy.open() || copy.write(*current) != current->size() || !copy.flush()) {
+            fail(action, copy.errorString());
+            return std::nullopt;
+        }
+        copy.setAutoRemove(false);
+        copyName = copy.fileName();
+    }
+    const auto removeCopy = qScopeGuard([&copyName] { QFile::remove(copyName); });
+    {
+        QSettings settings(copyName, m_format);
         settings.setAtomicSyncRequired(false);
         settings.setValue(settingsKey(section, key), value);
         settings.sync();
@@ -188,7 +197,7 @@ std::optional<QByteArray> UserSettingsStore::textWith(const QString &section, co
             return std::nullopt;
         }
     }
-    QFile written(copy.fileName());
+    QFile written(copyName);
     if (!written.open(QIODevice::ReadOnly)) {
         fail(action, written.errorString());
         return std::nullopt;

@@ -200,7 +200,8 @@ void TestSettingsStore::lockInTheWay_isWaitedForBriefly()
     QFETCH(bool, taken);
 #ifdef Q_OS_WIN
     if (anotherUsers)
-        QSKIP("Windows keeps a held lock file closed to others: its time cannot be set");
+        QSKIP("Windows keeps each user's settings in their own registry key: no other user's "
+              "lock lies beside them");
 #endif
     const QString lockPath = m_path + ".lock";
     const QByteArray before("[Settings]\nDuration=2026-11-01\n");
