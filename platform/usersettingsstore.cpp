@@ -187,15 +187,20 @@ std::optional<QByteArray> UserSettingsStore::textWith(const QString &section, co
         copyName = copy.fileName();
     }
     const auto removeCopy = qScopeGuard([&copyName] { QFile::remove(copyName); });
+    bool synced = false;
     {
         QSettings settings(copyName, m_format);
         settings.setAtomicSyncRequired(false);
         settings.setValue(settingsKey(section, key), value);
         settings.sync();
-        if (settings.status() == QSettings::AccessError) {
-            fail(action, QStringLiteral("QSettings could not write a copy beside it"));
-            return std::nullopt;
-        }
+        synced = settings.status() != QSettings::AccessError;
+    }
+    // QSettings keeps only its first error: in a copy it found damaged, a
+    // write that failed later goes untold. What it wrote is read back.
+    if (!synced ||
+        QSettings(copyName, m_format).value(settingsKey(section, key)).toString() != value) {
+        fail(action, QStringLiteral("QSettings could not write a copy beside it"));
+        return std::nullopt;
     }
     QFile written(copyName);
     if (!written.open(QIODevice::ReadOnly)) {
