@@ -38,8 +38,10 @@ qt_environment="$(env | grep '^QT_' | LC_ALL=C sort || true)"
             if [ -f "$stored" ]; then sed -n 's/^\(QT_[^=]*\)=.*/"\1"=-\r/p' "$stored"; fi
             sed 's/\\/\\\\/g; s/"/\\"/g; s/^\(QT_[^=]*\)=\(.*\)$/"\1"="\2"\r/' <<<"$qt_environment"
         } >"$WINEPREFIX/qt-environment.reg"
+        # wine returns when regedit has ended, its values held by the prefix's
+        # wineserver for every later program. Not waiting for the wineserver
+        # itself: a test helper left running by a killed test would keep it.
         wine regedit /S "Z:$WINEPREFIX/qt-environment.reg" >/dev/null 2>&1
-        wineserver -w
         printf '%s' "$qt_environment" >"$stored"
     fi
 ) 9>"$WINEPREFIX.lock"
