@@ -8,17 +8,20 @@ namespace Zentrova::Look {
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
+constexpr QLatin1StringView DesignedFamily = "Verdana"_L1;
+
 // Resolved once: asking fontconfig for a missing family at every widget is
 // slow.
 QString uiFontFamily()
 {
     static const QString family = [] {
         const QStringList families = QFontDatabase::families();
-        for (const QString &candidate :
-             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-              QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Liberation Sans")}) {
+        for (QLatin1StringView candidate :
+             {DesignedFamily, "DejaVu Sans"_L1, "Bitstream Vera Sans"_L1, "Liberation Sans"_L1}) {
             if (families.contains(candidate, Qt::CaseInsensitive))
-                return candidate;
+                return QString(candidate);
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }();
@@ -33,6 +36,13 @@ QFont uiFont(qreal pointSize, bool bold, bool underline)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);
+    // A stand-in is as wide as Verdana only at its design advances: full
+    // hinting (FreeType's default on Windows, a choice on Linux desktops)
+    // rounds each letter up to whole pixels, a line grows by up to 3%
+    // and no longer fits its place. Vertical hinting keeps the
+    // advances and is what fontconfig gives by default.
+    if (font.family() != DesignedFamily)
+        font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
