@@ -16,16 +16,10 @@ shopt -s inherit_errexit
 
 BUILD="$(cd "$1" && pwd)"
 RUNS="${2:-3}"
-ZENTROVA="$BUILD/zentrova"
-BARE="$BUILD/bench/bare_window"
-STOCK="$BUILD/bench/stock_window"
-PROBE="$BUILD/bench/startup_probe"
-for program in "$ZENTROVA" "$BARE" "$STOCK" "$PROBE"; do
-    [ -x "$program" ] || { echo "missing: $program (build with -DZENTROVA_BUILD_BENCH=ON)" >&2; exit 1; }
-done
 command -v valgrind >/dev/null || { echo "missing: valgrind" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+start_up_programs
 
 count() { # program [VARIABLE=VALUE...] -> instructions
     local program="$1"

@@ -26,6 +26,19 @@ export PATH="$WORK/bin:$PATH" BROWSER="$WORK/bin/xdg-open"
 # desktop has a bus. Each program gets one that refuses at once instead.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
 
+# The programs a start-up benchmark compares, from the build in BUILD: the
+# program, the bare and the stock window, and the probe that times them.
+start_up_programs() {
+    ZENTROVA="$BUILD/zentrova"
+    BARE="$BUILD/bench/bare_window"
+    STOCK="$BUILD/bench/stock_window"
+    PROBE="$BUILD/bench/startup_probe"
+    local program
+    for program in "$ZENTROVA" "$BARE" "$STOCK" "$PROBE"; do
+        [ -x "$program" ] || { echo "missing: $program (build with -DZENTROVA_BUILD_BENCH=ON)" >&2; exit 1; }
+    done
+}
+
 xvfb=""
 cleanup() {
     if [ -n "$xvfb" ]; then

@@ -14,15 +14,9 @@ set -euo pipefail
 BUILD="$(cd "$1" && pwd)"
 RUNS="${2:-25}"
 SETTLE_MS=300
-ZENTROVA="$BUILD/zentrova"
-BARE="$BUILD/bench/bare_window"
-STOCK="$BUILD/bench/stock_window"
-PROBE="$BUILD/bench/startup_probe"
-for program in "$ZENTROVA" "$BARE" "$STOCK" "$PROBE"; do
-    [ -x "$program" ] || { echo "missing: $program (build with -DZENTROVA_BUILD_BENCH=ON)" >&2; exit 1; }
-done
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+start_up_programs
 
 measure() { # platform program -> "ms KiB processor-ms"
     local platform="$1" program="$2"
