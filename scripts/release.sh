@@ -11,6 +11,13 @@
 # (SOURCE_DATE_EPOCH, exported for the whole build: rcc and CPack's archives
 # read it), in UTC; paths are mapped out by the build (cmake/Reproducible.cmake).
 #
+# It builds in build-release/ and build-release-windows/, from scratch for
+# each commit, unless the environment names two builds to pack instead:
+#   ZENTROVA_RELEASE_LINUX_BUILD=build ZENTROVA_RELEASE_WINDOWS_BUILD=build-windows
+# Those are packed as they stand: Release builds of this commit, made with
+# SOURCE_DATE_EPOCH set to its time (.ci/run makes its tested builds so, and
+# ships those).
+#
 # Signing: with a code-signing certificate named in the environment,
 #   ZENTROVA_SIGN_PKCS12=cert.pfx ZENTROVA_SIGN_PASSWORD=... [ZENTROVA_SIGN_TIMESTAMP_URL=...]
 # zentrova.exe, the uninstaller and the installer are signed with
@@ -22,6 +29,12 @@ PACKAGES+=(build-essential libgl-dev osslsigncode strip-nondeterminism)
 DIST="$(realpath -m "${1:-$ROOT/dist}")"
 LINUX_BUILD="$ROOT/build-release"
 WINDOWS_BUILD="$ROOT/build-release-windows"
+PACK_ONLY=false
+if [ -n "${ZENTROVA_RELEASE_LINUX_BUILD:-}${ZENTROVA_RELEASE_WINDOWS_BUILD:-}" ]; then
+    LINUX_BUILD="$(realpath "${ZENTROVA_RELEASE_LINUX_BUILD:?names the Windows build but not the Linux one}")"
+    WINDOWS_BUILD="$(realpath "${ZENTROVA_RELEASE_WINDOWS_BUILD:?names the Linux build but not the Windows one}")"
+    PACK_ONLY=true
+fi
 
 # One time and one zone for everything built: the last commit's time, in UTC
 # (a .zip records local times), and the usual permissions for what is staged.
@@ -35,19 +48,29 @@ reproducible_environment() {
 }
 
 build_linux() {
-    cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
-    cmake --build "$LINUX_BUILD" -j "$JOBS"
+    if ! "$PACK_ONLY"; then
+        cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+            -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+        cmake --build "$LINUX_BUILD" -j "$JOBS"
+    fi
     cpack --config "$LINUX_BUILD/CPackConfig.cmake" -G DEB -B "$LINUX_BUILD/packages" >/dev/null
 }
 
 build_windows() {
-    configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
-    cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+    if ! "$PACK_ONLY"; then
+        configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
+        cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+    fi
     cpack --config "$WINDOWS_BUILD/CPackConfig.cmake" -G "NSIS;ZIP" -B "$WINDOWS_BUILD/packages" >/dev/null
     # CPack writes the .zip's files in the order the file system lists them,
     # which differs between file systems: strip-nondeterminism sorts them.
     strip-nondeterminism --type zip "$WINDOWS_BUILD"/packages/*.zip >/dev/null
+}
+
+# A build named to be packed must be one a release is built as.
+release_build() { # folder
+    grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$1/CMakeCache.txt" 2>/dev/null ||
+        { echo "$1 is not a Release build" >&2; return 1; }
 }
 
 collect() {
@@ -68,7 +91,9 @@ main() {
     # or a translation changes).
     local build
     for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
-        if [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+        if "$PACK_ONLY"; then
+            release_build "$build"
+        elif [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
             rm -rf "$build"
             mkdir -p "$build"
             echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
