@@ -18,22 +18,34 @@ PACKAGES=(
     clang libclang-rt-dev
 )
 
-install_missing() {
-    local missing=()
+missing_packages() {
+    local package
     for package in "${PACKAGES[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
+            echo "$package"
         fi
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
+}
 
-    echo "Installing: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_missing() {
+    [ -z "$(missing_packages)" ] && return 0
+    local lock="${XDG_CACHE_HOME:-$HOME/.cache}/zentrova/install.lock"
+    mkdir -p "$(dirname "$lock")"
+    # One of our scripts installs at a time (apt-get would refuse a second
+    # while the first holds its lock); the next one looks again once it may.
+    (
+        flock 9
+        local missing
+        mapfile -t missing < <(missing_packages)
+        [ ${#missing[@]} -eq 0 ] && exit 0
+        echo "Installing: ${missing[*]}"
+        local sudo=()
+        if [ "$(id -u)" -ne 0 ]; then
+            sudo=(sudo)
+        fi
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    ) 9>"$lock"
 }
 
 build() {
