@@ -91,7 +91,7 @@ build_qt() {
         echo "Using the cached Qt for Windows in $QT_PREFIX"
         return 0
     fi
-    echo "Building Qt $QT_VERSION for Windows in $dir (about 20 minutes on 2 cores)"
+    echo "Building Qt $QT_VERSION for Windows in $dir (about half an hour on 2 cores)"
     ensure_source_entries
     mkdir -p "$dir"
     cp "$ROOT/cmake/windows/mingw-toolchain.cmake" "$QT_TOOLCHAIN"
