@@ -47,30 +47,37 @@ reproducible_environment() {
     umask 022
 }
 
-build_linux() {
-    if ! "$PACK_ONLY"; then
-        cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-            -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
-        cmake --build "$LINUX_BUILD" -j "$JOBS"
-    fi
-    cpack --config "$LINUX_BUILD/CPackConfig.cmake" -G DEB -B "$LINUX_BUILD/packages" >/dev/null
+# Builds both from scratch for this commit's time: a build made for another
+# commit's time would keep that time in its resource data (rcc runs again
+# only when a picture or a translation changes).
+build_release() {
+    local build
+    for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
+        if [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+            rm -rf "$build"
+            mkdir -p "$build"
+            echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
+        fi
+    done
+    cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    cmake --build "$LINUX_BUILD" -j "$JOBS"
+    configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS"
 }
 
-build_windows() {
-    if ! "$PACK_ONLY"; then
-        configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
-        cmake --build "$WINDOWS_BUILD" -j "$JOBS"
-    fi
+# A build named to be packed must be one a release is built as.
+check_release_build() { # folder
+    grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$1/CMakeCache.txt" 2>/dev/null ||
+        { echo "$1 is not a Release build" >&2; return 1; }
+}
+
+pack() {
+    cpack --config "$LINUX_BUILD/CPackConfig.cmake" -G DEB -B "$LINUX_BUILD/packages" >/dev/null
     cpack --config "$WINDOWS_BUILD/CPackConfig.cmake" -G "NSIS;ZIP" -B "$WINDOWS_BUILD/packages" >/dev/null
     # CPack writes the .zip's files in the order the file system lists them,
     # which differs between file systems: strip-nondeterminism sorts them.
     strip-nondeterminism --type zip "$WINDOWS_BUILD"/packages/*.zip >/dev/null
-}
-
-# A build named to be packed must be one a release is built as.
-release_build() { # folder
-    grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$1/CMakeCache.txt" 2>/dev/null ||
-        { echo "$1 is not a Release build" >&2; return 1; }
 }
 
 collect() {
@@ -86,26 +93,18 @@ main() {
     QT_VERSION="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
     build_qt
     reproducible_environment
-    # A build made for another commit's time starts again from scratch: its
-    # resource data would keep that time (rcc runs again only when a picture
-    # or a translation changes).
-    local build
-    for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
-        if "$PACK_ONLY"; then
-            release_build "$build"
-        elif [ "$(cat "$build/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
-            rm -rf "$build"
-            mkdir -p "$build"
-            echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
-        fi
-    done
     if [ -n "${ZENTROVA_SIGN_PKCS12:-}" ]; then
         echo "Signing the Windows executables with $ZENTROVA_SIGN_PKCS12"
     else
         echo "No code-signing certificate (ZENTROVA_SIGN_PKCS12): the Windows executables stay unsigned"
     fi
-    build_linux
-    build_windows
+    if "$PACK_ONLY"; then
+        check_release_build "$LINUX_BUILD"
+        check_release_build "$WINDOWS_BUILD"
+    else
+        build_release
+    fi
+    pack
     collect
     (cd "$DIST" && ls -l)
 }
