@@ -49,7 +49,8 @@ reproducible_environment() {
 
 # Builds both from scratch for this commit's time: a build made for another
 # commit's time would keep that time in its resource data (rcc runs again
-# only when a picture or a translation changes).
+# only when a picture or a translation changes). Linux first: it needs no
+# Qt for Windows, which may still be building.
 build_release() {
     local build
     for build in "$LINUX_BUILD" "$WINDOWS_BUILD"; do
@@ -62,6 +63,7 @@ build_release() {
     cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         -DZENTROVA_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
     cmake --build "$LINUX_BUILD" -j "$JOBS"
+    build_qt
     configure_windows "$WINDOWS_BUILD" -DBUILD_TESTING=OFF
     cmake --build "$WINDOWS_BUILD" -j "$JOBS"
 }
@@ -91,7 +93,6 @@ collect() {
 main() {
     install_missing
     QT_VERSION="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
-    build_qt
     reproducible_environment
     if [ -n "${ZENTROVA_SIGN_PKCS12:-}" ]; then
         echo "Signing the Windows executables with $ZENTROVA_SIGN_PKCS12"
@@ -99,6 +100,7 @@ main() {
         echo "No code-signing certificate (ZENTROVA_SIGN_PKCS12): the Windows executables stay unsigned"
     fi
     if "$PACK_ONLY"; then
+        build_qt
         check_release_build "$LINUX_BUILD"
         check_release_build "$WINDOWS_BUILD"
     else

@@ -99,25 +99,37 @@ qt_cache_key() {
 
 # Builds Qt into $QT_PREFIX unless a finished build is there. The toolchain
 # file lives beside it, as the installed qt.toolchain.cmake records its path:
-# the cache works whatever the checkout's path.
+# the cache works whatever the checkout's path. One script builds it at a
+# time: another that needs it (a release built beside the tests) waits, then
+# finds it built.
 build_qt() {
-    local key dir source_dir build stamp sources
+    local key dir lock
     key="$(qt_cache_key)"
     dir="$CACHE_HOME/qt-${QT_VERSION//[^A-Za-z0-9.]/_}-$key"
     QT_PREFIX="$dir/prefix"
     QT_TOOLCHAIN="$dir/mingw-toolchain.cmake"
-    stamp="$dir/complete"
-    if [ -f "$stamp" ]; then
-        echo "Using the cached Qt for Windows in $QT_PREFIX"
-        return 0
+    if [ ! -f "$dir/complete" ]; then
+        mkdir -p "$CACHE_HOME"
+        exec {lock}>"$dir.lock"
+        if ! flock -n "$lock"; then
+            echo "Waiting for the Qt for Windows another script is building in $dir"
+            flock "$lock"
+        fi
+        if [ ! -f "$dir/complete" ]; then compile_qt "$dir"; fi
+        exec {lock}>&-
     fi
-    echo "Building Qt $QT_VERSION for Windows in $dir (about half an hour on 2 cores)"
+    echo "Using the Qt for Windows in $QT_PREFIX"
+}
+
+compile_qt() { # dir
+    local dir="$1" sources source_dir build
+    echo "Building Qt $QT_VERSION for Windows in $dir (about 25 minutes on 2 cores)"
     ensure_source_entries
     mkdir -p "$dir"
     cp "$ROOT/cmake/windows/mingw-toolchain.cmake" "$QT_TOOLCHAIN"
     # The source's archives stay in the cache; the unpacked tree only while
     # Qt builds (dpkg-source renames it into place once whole).
-    local sources="$CACHE_HOME/src-$QT_VERSION"
+    sources="$CACHE_HOME/src-$QT_VERSION"
     mkdir -p "$sources"
     source_dir="$(find "$sources" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
     if [ -z "$source_dir" ]; then
@@ -140,7 +152,7 @@ build_qt() {
     cp -r "$source_dir/LICENSES" "$dir/LICENSES"
     echo "$QT_VERSION" >"$dir/source-version"
     rm -rf "$build" "$source_dir"
-    touch "$stamp"
+    touch "$dir/complete"
 }
 
 # Configures a cross build of the program in the folder given, with the
