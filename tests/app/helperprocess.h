@@ -63,6 +63,12 @@ public:
                                        "trying it>"));
     }
     void send(const QByteArray &line) { m_process.write(line + '\n'); }
+    // Whether it has ended, waiting up to bound. It may have ended while its
+    // last line was read, and then waitForFinished() would say false.
+    bool waitForEnd(int bound = 5000)
+    {
+        return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(bound);
+    }
     QProcess &process() { return m_process; }
 
 private:

@@ -132,7 +132,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
             QVERIFY(age(path, 60));
         if (before == Before::KilledHolder) {
             holder->process().kill();
-            QVERIFY(holder->process().waitForFinished(5000));
+            QVERIFY(holder->waitForEnd());
             QCOMPARE(holder->process().exitStatus(), QProcess::CrashExit);
             QVERIFY(QFile::exists(path));
         }
@@ -186,7 +186,7 @@ void TestSingleInstance::secondCopy_startsOnlyWhenNoLiveCopyHoldsTheLock()
         // The running copy is left as it was.
         QCOMPARE(holder->process().state(), QProcess::Running);
         holder->send("quit");
-        QVERIFY(holder->process().waitForFinished(5000));
+        QVERIFY(holder->waitForEnd());
         QCOMPARE(holder->process().exitCode(), 0);
         QVERIFY(!QFile::exists(path));
     }
@@ -247,7 +247,7 @@ void TestSingleInstance::heldLock_isReleasedForTheNextCopy()
     {
         HelperProcess second(QStringList{runtime.path()});
         QCOMPARE(second.answer(), QStringLiteral("lost"));
-        QVERIFY(second.process().waitForFinished(5000));
+        QVERIFY(second.waitForEnd());
         QCOMPARE(second.process().exitCode(), 1);
     }
 
@@ -266,7 +266,7 @@ void TestSingleInstance::returningFromMain_releasesTheLock()
     QVERIFY(QFile::exists(runtime.filePath(LockName)));
 
     copy.process().closeWriteChannel();
-    QVERIFY(copy.process().waitForFinished(10000));
+    QVERIFY(copy.waitForEnd(10000));
 
     QCOMPARE(copy.process().exitCode(), 0);
     QVERIFY(!QFile::exists(runtime.filePath(LockName)));
