@@ -123,7 +123,7 @@ build_qt() {
 
 compile_qt() { # dir
     local dir="$1" sources source_dir build
-    echo "Building Qt $QT_VERSION for Windows in $dir (about 25 minutes on 2 cores)"
+    echo "Building Qt $QT_VERSION for Windows in $dir (about 26 minutes on 2 cores)"
     ensure_source_entries
     mkdir -p "$dir"
     cp "$ROOT/cmake/windows/mingw-toolchain.cmake" "$QT_TOOLCHAIN"
