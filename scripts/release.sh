@@ -100,7 +100,6 @@ main() {
         echo "No code-signing certificate (ZENTROVA_SIGN_PKCS12): the Windows executables stay unsigned"
     fi
     if "$PACK_ONLY"; then
-        build_qt
         check_release_build "$LINUX_BUILD"
         check_release_build "$WINDOWS_BUILD"
     else

@@ -100,8 +100,7 @@ qt_cache_key() {
 # Builds Qt into $QT_PREFIX unless a finished build is there. The toolchain
 # file lives beside it, as the installed qt.toolchain.cmake records its path:
 # the cache works whatever the checkout's path. One script builds it at a
-# time: another that needs it (a release built beside the tests) waits, then
-# finds it built.
+# time: another that needs it meanwhile waits, then finds it built.
 build_qt() {
     local key dir lock
     key="$(qt_cache_key)"
